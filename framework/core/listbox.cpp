@@ -1,0 +1,101 @@
+#include "framework/core/listbox.h"
+
+#include <algorithm>
+
+namespace fw {
+
+namespace {
+const QString emptyText;
+}
+
+Listbox::Listbox(int columnCount)
+    : columns_(std::max(columnCount, 1)), directions_(std::size_t(columns_), Ascending) {}
+
+void Listbox::AddRow(const QString &text) {
+    cells_.push_back(text);
+    cells_.resize(cells_.size() + std::size_t(columns_ - 1));
+    ++rows_;
+    notify();
+}
+
+void Listbox::AddRow(std::initializer_list<QString> texts) {
+    const std::size_t first = cells_.size();
+    cells_.resize(first + std::size_t(columns_));
+    std::size_t column = 0;
+    for (const QString &text : texts) {
+        if (column == std::size_t(columns_))
+            break;
+        cells_[first + column++] = text;
+    }
+    ++rows_;
+    notify();
+}
+
+const QString &Listbox::Cell(int row, int column) const {
+    if (row < 0 || row >= rows_ || column < 0 || column >= columns_)
+        return emptyText;
+    return cells_[std::size_t(row * columns_ + column)];
+}
+
+void Listbox::setCell(int row, int column, const QString &text) {
+    if (row < 0 || row >= rows_ || column < 0 || column >= columns_)
+        return;
+    cells_[std::size_t(row * columns_ + column)] = text;
+    notify();
+}
+
+void Listbox::DeleteAllRows() {
+    if (rows_ == 0)
+        return;
+    cells_.clear(); // keeps the capacity for the next hand
+    rows_ = 0;
+    notify();
+}
+
+int Listbox::ColumnSortDirection(int column) const {
+    if (column < 0 || column >= columns_)
+        return NoSort;
+    return directions_[std::size_t(column)];
+}
+
+void Listbox::setColumnSortDirection(int column, int direction) {
+    if (column < 0 || column >= columns_)
+        return;
+    directions_[std::size_t(column)] = direction < 0 ? Descending : direction > 0 ? Ascending : NoSort;
+}
+
+void Listbox::PressHeader(int column) {
+    if (SortColumnHandler && SortColumnHandler(column))
+        return;
+    Sort();
+}
+
+void Listbox::Sort() {
+    if (sortedColumn_ < 0 || sortedColumn_ >= columns_ || rows_ < 2)
+        return;
+    const int direction = directions_[std::size_t(sortedColumn_)];
+    if (direction == NoSort)
+        return;
+    const std::size_t key = std::size_t(sortedColumn_);
+    const std::size_t width = std::size_t(columns_);
+    order_.resize(std::size_t(rows_));
+    for (int i = 0; i < rows_; ++i)
+        order_[std::size_t(i)] = i;
+    std::stable_sort(order_.begin(), order_.end(), [&](int a, int b) {
+        const int c = cells_[std::size_t(a) * width + key].compare(cells_[std::size_t(b) * width + key]);
+        return direction == Ascending ? c < 0 : c > 0;
+    });
+    scratch_.resize(cells_.size());
+    for (std::size_t i = 0; i < order_.size(); ++i)
+        for (std::size_t c = 0; c < width; ++c)
+            scratch_[i * width + c] = std::move(cells_[std::size_t(order_[i]) * width + c]);
+    cells_.swap(scratch_);
+    notify();
+}
+
+void Listbox::RaiseOpen() {
+    if (OpenHandler)
+        OpenHandler();
+}
+
+} // namespace fw

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <initializer_list>
+#include <vector>
+
+namespace fw {
+
+// The list box of the runtime as a model: rows of text cells, sorted on request by
+// one column. It needs no widget; a view can watch it through setChangeHandler.
+class Listbox {
+public:
+    enum Direction { Descending = -1, NoSort = 0, Ascending = 1 };
+
+    explicit Listbox(int columnCount = 1);
+
+    int ColumnCount() const { return columns_; }
+    int ListCount() const { return rows_; }
+
+    // Appends one row; the first text goes into column 0, the next into column 1,
+    // and so on. Cells without a text stay empty, texts past the last column are
+    // dropped.
+    void AddRow(const QString &text);
+    void AddRow(std::initializer_list<QString> texts);
+
+    // Reading a cell outside the rows and columns gives the empty text; writing one
+    // changes nothing.
+    const QString &Cell(int row, int column) const;
+    void setCell(int row, int column, const QString &text);
+
+    void DeleteAllRows();
+
+    int SortedColumn() const { return sortedColumn_; }
+    void setSortedColumn(int column) { sortedColumn_ = column; }
+    int ColumnSortDirection(int column) const;
+    void setColumnSortDirection(int column, int direction);
+
+    // Acts as a click on the heading of a column: raises SortColumn for it and,
+    // unless the handler returns true, sorts the rows by the texts of the sorted
+    // column in that column's direction. Equal texts keep their order.
+    void PressHeader(int column);
+    // Sorts by the sorted column now, without raising SortColumn.
+    void Sort();
+
+    // The events of the list. SortColumn returns true when it has done the sorting
+    // itself. Open is raised by the window that creates the list.
+    std::function<bool(int column)> SortColumnHandler;
+    std::function<void()> OpenHandler;
+    void RaiseOpen();
+
+    // Called after every change of the rows (for a view).
+    void setChangeHandler(std::function<void()> handler) { changed_ = std::move(handler); }
+
+private:
+    void notify() {
+        if (changed_)
+            changed_();
+    }
+
+    int columns_;
+    int rows_ = 0;
+    int sortedColumn_ = -1;
+    std::vector<int> directions_;
+    std::vector<QString> cells_;   // row after row, columns_ cells each
+    std::vector<int> order_;       // scratch for sorting, kept to avoid reallocating
+    std::vector<QString> scratch_; // likewise
+    std::function<void()> changed_;
+};
+
+} // namespace fw

@@ -1,0 +1,49 @@
+#include "framework/core/stringarray.h"
+
+#include "framework/core/exceptions.h"
+
+#include <algorithm>
+#include <array>
+#include <random>
+
+namespace fw {
+
+namespace {
+
+// About 5.36e28 bridge deals exist (about 2^96): a 32-bit seed or the clock would
+// reach only a sliver of them. std::mt19937_64 has far more state than that, seeded
+// from 256 bits of the system's entropy; std::shuffle draws its indices without the
+// bias of a modulo.
+std::mt19937_64 &generator() {
+    static std::mt19937_64 engine = [] {
+        std::random_device device;
+        std::array<std::uint32_t, 8> seed{};
+        for (auto &word : seed)
+            word = device();
+        std::seed_seq sequence(seed.begin(), seed.end());
+        return std::mt19937_64(sequence);
+    }();
+    return engine;
+}
+
+} // namespace
+
+StringArray::StringArray(int upperBound) : entries_(std::size_t(std::max(upperBound + 1, 0))) {}
+
+QString &StringArray::operator[](int i) {
+    if (i < 0 || i > Ubound())
+        throw OutOfBoundsException("array index out of bounds");
+    return entries_[std::size_t(i)];
+}
+
+const QString &StringArray::operator[](int i) const {
+    if (i < 0 || i > Ubound())
+        throw OutOfBoundsException("array index out of bounds");
+    return entries_[std::size_t(i)];
+}
+
+void StringArray::Shuffle() { std::shuffle(entries_.begin(), entries_.end(), generator()); }
+
+void seedShuffleForTesting(std::uint64_t seed) { generator().seed(seed); }
+
+} // namespace fw

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace fw {
+
+// A one-dimensional string array created with a fixed upper bound (entries 0 to
+// Ubound). Indexing outside it raises OutOfBoundsException.
+class StringArray {
+public:
+    StringArray() = default;
+    explicit StringArray(int upperBound);
+
+    int Ubound() const { return int(entries_.size()) - 1; }
+    QString &operator[](int i);
+    const QString &operator[](int i) const;
+
+    // Permutes every entry in place, uniformly at random.
+    void Shuffle();
+
+private:
+    std::vector<QString> entries_;
+};
+
+// The shuffle draws from one generator for the whole process, seeded once with 256
+// bits from the system. Tests that need a known order seed it here.
+void seedShuffleForTesting(std::uint64_t seed);
+
+} // namespace fw
