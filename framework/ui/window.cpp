@@ -1,0 +1,174 @@
+#include "framework/ui/window.h"
+
+#include "framework/ui/application.h"
+#include "framework/ui/menu.h"
+#include "framework/ui/menubarview.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QLayout>
+#include <QShortcut>
+
+namespace fw {
+
+namespace {
+constexpr int smallestSide = 64;
+constexpr int largestSide = 32000;
+} // namespace
+
+Window::Window() : content_(new QWidget(this)) {
+    setCentralWidget(content_);
+    // The window takes the size of its content area and its menu bar, and the
+    // user cannot resize it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    auto pressDefault = [this] {
+        if (defaultButton_ && defaultButton_->isEnabled() && defaultButton_->isVisible())
+            defaultButton_->click();
+    };
+    for (QKeySequence key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, pressDefault);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
+        if (cancelButton_ && cancelButton_->isEnabled() && cancelButton_->isVisible())
+            cancelButton_->click();
+    });
+}
+
+Window::~Window() = default;
+
+void Window::construct() {
+    ++running_;
+    guarded([this] {
+        Layout();
+        CreateControls();
+        AddMenuHandlers();
+        buildMenuBar();
+        Event_Open();
+        // The default button starts with the keyboard focus, as in a dialog.
+        if (defaultButton_)
+            defaultButton_->setFocus();
+        if (visibleByDesign_ && !closed_)
+            Show();
+    });
+    --running_;
+    deleteWhenIdle();
+}
+
+void Window::setDesign(const QString &title, int width, int height, bool visible) {
+    setWindowTitle(title);
+    content_->setFixedSize(width, height);
+    visibleByDesign_ = visible;
+}
+
+void Window::buildMenuBar() {
+    MenuBar *bar = menuBar_;
+    if (!bar && applicationObject())
+        bar = applicationObject()->DefaultMenuBar();
+    if (bar)
+        buildQtMenuBar(*bar, *this);
+}
+
+void Window::Show() {
+    if (closed_)
+        return;
+    show();
+    raise();
+    activateWindow();
+}
+
+void Window::ShowModal() {
+    if (closed_)
+        return;
+    ++running_;
+    setWindowModality(Qt::ApplicationModal);
+    Show();
+    if (!closed_) {
+        QEventLoop loop;
+        connect(this, &Window::closed, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::DialogExec);
+    }
+    --running_;
+    deleteWhenIdle();
+}
+
+void Window::Close() { close(); }
+
+void Window::closeEvent(QCloseEvent *event) {
+    event->accept();
+    if (closed_)
+        return;
+    closed_ = true;
+    ++running_;
+    guarded([this] { Event_Close(); });
+    --running_;
+    emit closed();
+    deleteWhenIdle();
+}
+
+void Window::deleteWhenIdle() {
+    if (closed_ && running_ == 0)
+        deleteLater();
+}
+
+void Window::Refresh(bool) {
+    update();
+    for (QWidget *child : findChildren<QWidget *>())
+        child->update();
+}
+
+int Window::Width() const { return content_->width(); }
+int Window::Height() const { return content_->height(); }
+
+void Window::setWidth(int width) {
+    content_->setFixedWidth(std::clamp(width, smallestSide, largestSide));
+}
+
+void Window::setHeight(int height) {
+    content_->setFixedHeight(std::clamp(height, smallestSide, largestSide));
+}
+
+bool Window::runHandler(const std::function<bool()> &handler) {
+    ++running_;
+    bool result = false;
+    guarded([&] { result = handler(); });
+    --running_;
+    deleteWhenIdle();
+    return result;
+}
+
+void Window::runAction(const std::function<void()> &action) {
+    runHandler([&] {
+        action();
+        return false;
+    });
+}
+
+void Window::setDefaultButton(QAbstractButton *button) { defaultButton_ = button; }
+void Window::setCancelButton(QAbstractButton *button) { cancelButton_ = button; }
+
+void Window::bindAction(QAbstractButton *button, std::function<void()> action) {
+    connect(button, &QAbstractButton::clicked, this,
+            [this, action = std::move(action)] { runAction(action); });
+}
+
+Window *frontWindow() { return qobject_cast<Window *>(QApplication::activeWindow()); }
+
+bool dispatchMenuItem(const QString &itemName, Window *front) {
+    bool ran = false;
+    if (front && front->hasMenuHandler(itemName)) {
+        ran = true;
+        const MenuHandlers::Handler handler = front->menuHandler(itemName);
+        if (front->runHandler(handler))
+            return true;
+    }
+    Application *app = applicationObject();
+    if (app && app->hasMenuHandler(itemName)) {
+        ran = true;
+        const MenuHandlers::Handler handler = app->menuHandler(itemName);
+        guarded([&] { handler(); });
+    }
+    return ran;
+}
+
+} // namespace fw

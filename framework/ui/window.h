@@ -1,0 +1,131 @@
+#pragma once
+
+#include "framework/core/exceptions.h"
+#include "framework/ui/menuhandlers.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+
+class QAbstractButton;
+
+namespace fw {
+
+class MenuBar;
+
+// A window of the runtime on a QMainWindow. Its content area (the central widget)
+// has the design size and holds the controls at their design positions; its menu
+// bar is built from a menu model. A window is reached through its class's implicit
+// instance (implicitInstance below): made on first use, forgotten when closed, and
+// deleted only once none of its handlers is still running.
+class Window : public QMainWindow, public MenuHandlers {
+    Q_OBJECT
+public:
+    Window();
+    ~Window() override;
+
+    // Runs the window's construction: Layout, CreateControls, AddMenuHandlers, the
+    // Open event, then shows the window when its design says it is visible.
+    void construct();
+
+    void Show();
+    // Shows the window modally; returns once it has closed. The event loop runs meanwhile.
+    void ShowModal();
+    void Close();
+    void Refresh(bool eraseBackground = true);
+    bool isClosed() const { return closed_; }
+
+    // Position of the window on the screen and size of its content area.
+    int Left() const { return x(); }
+    int Top() const { return y(); }
+    int Width() const;
+    int Height() const;
+    void setLeft(int left) { move(left, y()); }
+    void setTop(int top) { move(x(), top); }
+    // Sizes are kept within the design's minimum and maximum (64 to 32000).
+    void setWidth(int width);
+    void setHeight(int height);
+
+    // The window's own menu bar model; without one it shows the application's.
+    MenuBar *WindowMenuBar() const { return menuBar_; }
+    void setWindowMenuBar(MenuBar *bar) { menuBar_ = bar; }
+
+    // Runs one of this window's handlers: the window stays alive while it runs,
+    // and an exception that escapes it is reported.
+    bool runHandler(const std::function<bool()> &handler);
+    void runAction(const std::function<void()> &action);
+
+    // The control registered under that name (its object name); raises
+    // NilObjectException when there is none.
+    template <typename T> T &control(const QString &name) const {
+        T *found = findChild<T *>(name);
+        if (!found)
+            throw NilObjectException(("no control named " + name).toStdString());
+        return *found;
+    }
+
+    // The content area that holds the controls.
+    QWidget *content() const { return content_; }
+
+signals:
+    void closed();
+
+protected:
+    // Construction steps a window class fills in.
+    virtual void Layout() {}
+    virtual void CreateControls() {}
+    virtual void AddMenuHandlers() {}
+    virtual void Event_Open() {}
+    virtual void Event_Close() {}
+
+    // Design helpers for Layout and CreateControls.
+    void setDesign(const QString &title, int width, int height, bool visible = true);
+    // Registers a control under its name at its design place in the content area.
+    template <typename T> T *addControl(T *control, const QString &name, int left, int top,
+                                        int width, int height) {
+        control->setParent(content_);
+        control->setObjectName(name);
+        control->setGeometry(left, top, width, height);
+        return control;
+    }
+    // Return presses the default button, Escape the cancel button.
+    void setDefaultButton(QAbstractButton *button);
+    void setCancelButton(QAbstractButton *button);
+    // Binds a button's Action event to a handler of this window.
+    void bindAction(QAbstractButton *button, std::function<void()> action);
+
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void deleteWhenIdle();
+    void buildMenuBar();
+
+    QWidget *content_;
+    MenuBar *menuBar_ = nullptr;
+    QPointer<QAbstractButton> defaultButton_, cancelButton_;
+    bool visibleByDesign_ = true;
+    bool closed_ = false;
+    int running_ = 0;
+};
+
+// The implicit instance of a window class: the open window of that class, or a new
+// one made and constructed now.
+template <typename T> T &implicitInstance() {
+    static QPointer<T> current;
+    if (current.isNull() || current->isClosed()) {
+        T *window = new T;
+        current = window;
+        window->construct();
+    }
+    return *current;
+}
+
+// The window that menu commands go to first: the active window, or nullptr.
+Window *frontWindow();
+
+// Dispatches a chosen menu item by name: to the front window's handler, then,
+// unless that one returned true, to the application's. Returns whether a
+// handler ran.
+bool dispatchMenuItem(const QString &itemName, Window *front);
+
+} // namespace fw

@@ -1,0 +1,113 @@
+#include "windows/window1.h"
+
+#include "app/app.h"
+#include "app/menubars.h"
+#include "engine/module1.h"
+#include "framework/ui/listboxview.h"
+
+Window1::Window1() = default;
+
+void Window1::Layout() {
+    setWindowMenuBar(&MenuBar1::instance());
+    setDesign(QStringLiteral("Your Bridge Hand"), 310, 142);
+}
+
+void Window1::CreateControls() { _CreateControls0(); }
+
+void Window1::openList(fw::Listbox &list, bool (Window1::*sortColumn)(int), void (Window1::*open)()) {
+    if (sortColumn)
+        list.SortColumnHandler = [this, sortColumn](int column) {
+            bool result = false;
+            runAction([&] { result = (this->*sortColumn)(column); });
+            return result;
+        };
+    if (open)
+        list.OpenHandler = [this, open] { (this->*open)(); };
+    list.RaiseOpen();
+}
+
+void Window1::_CreateControls0() {
+    // In design order. The working lists have no view: they stand below and to the
+    // right of the visible area in the design, where the user never sees them.
+    openList(spades_, &Window1::Spades_SortColumn, nullptr);
+    openList(hearts_, &Window1::Hearts_SortColumn, nullptr);
+    openList(diamonds_, &Window1::Diamonds_SortColumn, nullptr);
+    openList(clubs_, nullptr, &Window1::Clubs_Open);
+
+    auto *results = addControl(new fw::ListboxView(results_), QStringLiteral("Results"), 20, 20, 270, 66);
+    results->setColumnWidths(QStringLiteral("30%,70%"));
+    openList(results_, nullptr, nullptr);
+
+    auto *newHand = addControl(new fw::PushButton(QStringLiteral("New Hand")),
+                               QStringLiteral("NewHand"), 20, 102, 94, 20);
+    newHand->setFont(fw::designFont(QStringLiteral("System"), 0, true));
+    setDefaultButton(newHand);
+    bindAction(newHand, [this] { NewHand_Action(); });
+
+    auto *pageOfHands = addControl(new fw::PushButton(QStringLiteral("Show Page of Hands")),
+                                   QStringLiteral("PageOfHands"), 125, 102, 165, 20);
+    pageOfHands->setFont(fw::designFont(QStringLiteral("System"), 0, true));
+
+    openList(spades2_, &Window1::Spades2_SortColumn, nullptr);
+    openList(hearts2_, &Window1::Hearts2_SortColumn, nullptr);
+    openList(diamonds2_, &Window1::Diamonds2_SortColumn, nullptr);
+    openList(clubs2_, nullptr, &Window1::Clubs2_Open);
+    openList(results2_, nullptr, nullptr);
+}
+
+fw::ListboxView &Window1::ResultsView() const {
+    return control<fw::ListboxView>(QStringLiteral("Results"));
+}
+
+// Whatever column is pressed, the suit lists sort on their sort letters,
+// ascending: Ace first, down to 2.
+bool Window1::Spades_SortColumn(int) {
+    sortOnSortLetters(Spades());
+    return false;
+}
+
+bool Window1::Hearts_SortColumn(int) {
+    sortOnSortLetters(Hearts());
+    return false;
+}
+
+bool Window1::Diamonds_SortColumn(int) {
+    sortOnSortLetters(Diamonds());
+    return false;
+}
+
+// The clubs lists have no sort handler: they are set up once, when they open.
+void Window1::Clubs_Open() { sortOnSortLetters(Clubs()); }
+
+bool Window1::Spades2_SortColumn(int) {
+    sortOnSortLetters(Spades2());
+    return false;
+}
+
+bool Window1::Hearts2_SortColumn(int) {
+    sortOnSortLetters(Hearts2());
+    return false;
+}
+
+bool Window1::Diamonds2_SortColumn(int) {
+    sortOnSortLetters(Diamonds2());
+    return false;
+}
+
+void Window1::Clubs2_Open() { sortOnSortLetters(Clubs2()); }
+
+void Window1::NewHand_Action() {
+    Module1::ClearTables();
+    Module1::MakeHand();
+}
+
+void Window1::AddMenuHandlers() {}
+
+void Window1::Event_Close() { App::instance().Quit(0); }
+
+fw::MenuItem &Window1::menuItem(const QString &name) const {
+    fw::MenuItem *item = WindowMenuBar() ? WindowMenuBar()->Lookup(name) : nullptr;
+    if (!item)
+        throw fw::NilObjectException(("no menu item " + name).toStdString());
+    return *item;
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "engine/handtables.h"
+#include "framework/ui/controls.h"
+#include "framework/ui/window.h"
+
+namespace fw {
+class ListboxView;
+class MenuItem;
+} // namespace fw
+
+// The main window, "Your Bridge Hand": the hand on show as four summary rows in
+// Results, "New Hand" and "Show Page of Hands". It owns the ten lists of the two
+// hand tables; only Results has a view, the others are the deal's working lists
+// and are never seen.
+class Window1 : public fw::Window, public HandTableHost {
+    Q_OBJECT
+public:
+    // The window's one instance, made on first use.
+    static Window1 &instance() { return fw::implicitInstance<Window1>(); }
+
+    Window1();
+
+    // The lists of the two hand tables.
+    fw::Listbox &Spades() override { return spades_; }
+    fw::Listbox &Hearts() override { return hearts_; }
+    fw::Listbox &Diamonds() override { return diamonds_; }
+    fw::Listbox &Clubs() override { return clubs_; }
+    fw::Listbox &Results() override { return results_; }
+    fw::Listbox &Spades2() override { return spades2_; }
+    fw::Listbox &Hearts2() override { return hearts2_; }
+    fw::Listbox &Diamonds2() override { return diamonds2_; }
+    fw::Listbox &Clubs2() override { return clubs2_; }
+    fw::Listbox &Results2() override { return results2_; }
+    void Refresh(bool eraseBackground) override { fw::Window::Refresh(eraseBackground); }
+
+    fw::PushButton &NewHand() const { return control<fw::PushButton>(QStringLiteral("NewHand")); }
+    fw::PushButton &PageOfHands() const {
+        return control<fw::PushButton>(QStringLiteral("PageOfHands"));
+    }
+    fw::ListboxView &ResultsView() const;
+
+    // Control events.
+    bool Spades_SortColumn(int column);
+    bool Hearts_SortColumn(int column);
+    bool Diamonds_SortColumn(int column);
+    void Clubs_Open();
+    void NewHand_Action();
+    bool Spades2_SortColumn(int column);
+    bool Hearts2_SortColumn(int column);
+    bool Diamonds2_SortColumn(int column);
+    void Clubs2_Open();
+
+    // Items of the window's menu bar, looked up by name.
+    fw::MenuItem &menuItem(const QString &name) const;
+
+protected:
+    void Layout() override;
+    void CreateControls() override;
+    void AddMenuHandlers() override;
+    void Event_Close() override;
+
+private:
+    void _CreateControls0();
+    // Binds a list's events to this window's handlers and raises its Open event.
+    void openList(fw::Listbox &list, bool (Window1::*sortColumn)(int), void (Window1::*open)());
+
+    fw::Listbox spades_{2}, hearts_{2}, diamonds_{2}, clubs_{2}, results_{2};
+    fw::Listbox spades2_{2}, hearts2_{2}, diamonds2_{2}, clubs2_{2}, results2_{2};
+};
