@@ -3,6 +3,7 @@
 #include "engine/module1.h"
 #include "framework/core/exceptions.h"
 #include "framework/ui/menu.h"
+#include "update/aboutbox.h"
 #include "windows/window1.h"
 
 App &App::instance() {
@@ -15,6 +16,7 @@ App &App::instance() {
 App::App() = default;
 
 void App::AddMenuHandlers() {
+    AddMenuHandler(QStringLiteral("HelpAbout"), [this] { return _HelpAbout_Action(); });
     AddMenuHandler(QStringLiteral("FileQuit"), [this] { return _FileQuit_Action(); });
 }
 
@@ -33,6 +35,12 @@ void App::Event_Open() {
 void App::Event_EnableMenuItems() {
     FilePrintHelp().Enabled = true;
     FileQuit().Enabled = true;
+}
+
+// Shows the one About window; false lets the dispatch go on.
+bool App::_HelpAbout_Action() {
+    AboutBox::instance().Show();
+    return false;
 }
 
 bool App::_FileQuit_Action() {

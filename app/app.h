@@ -21,6 +21,7 @@ public:
     // Registers the application's menu handlers by item name.
     void AddMenuHandlers();
 
+    bool _HelpAbout_Action();
     bool _FileQuit_Action();
 
     // Computes the page layout numbers from the screen's available height.

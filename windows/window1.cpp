@@ -4,6 +4,7 @@
 #include "app/menubars.h"
 #include "engine/module1.h"
 #include "framework/ui/listboxview.h"
+#include "update/aboutbox.h"
 
 Window1::Window1() = default;
 
@@ -101,7 +102,15 @@ void Window1::NewHand_Action() {
     Module1::MakeHand();
 }
 
-void Window1::AddMenuHandlers() {}
+void Window1::AddMenuHandlers() {
+    AddMenuHandler(QStringLiteral("HelpAbout"), [this] { return _HelpAbout_Action(); });
+}
+
+// Shows the one About window; false lets the application's handler run too.
+bool Window1::_HelpAbout_Action() {
+    AboutBox::instance().Show();
+    return false;
+}
 
 void Window1::Event_Close() { App::instance().Quit(0); }
 

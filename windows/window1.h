@@ -51,6 +51,9 @@ public:
     bool Diamonds2_SortColumn(int column);
     void Clubs2_Open();
 
+    // Menu handlers.
+    bool _HelpAbout_Action();
+
     // Items of the window's menu bar, looked up by name.
     fw::MenuItem &menuItem(const QString &name) const;
 

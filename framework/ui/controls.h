@@ -18,7 +18,17 @@ public:
         setOpenExternalLinks(false);
         setText(text);
     }
-    QString Text() const { return text(); }
+    // The text as given; carriage returns in it show as line breaks.
+    void setText(const QString &text) {
+        text_ = text;
+        QString shown = text;
+        shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        QLabel::setText(shown);
+    }
+    QString Text() const { return text_; }
+
+private:
+    QString text_;
 };
 
 using PushButton = QPushButton;

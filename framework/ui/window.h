@@ -108,16 +108,27 @@ private:
     int running_ = 0;
 };
 
+template <typename T> QPointer<T> &instanceSlot() {
+    static QPointer<T> current;
+    return current;
+}
+
 // The implicit instance of a window class: the open window of that class, or a new
 // one made and constructed now.
 template <typename T> T &implicitInstance() {
-    static QPointer<T> current;
+    QPointer<T> &current = instanceSlot<T>();
     if (current.isNull() || current->isClosed()) {
         T *window = new T;
         current = window;
         window->construct();
     }
     return *current;
+}
+
+// The open window of a class, or nullptr; never makes one.
+template <typename T> T *openInstance() {
+    QPointer<T> &current = instanceSlot<T>();
+    return current.isNull() || current->isClosed() ? nullptr : current.data();
 }
 
 // The window that menu commands go to first: the active window, or nullptr.

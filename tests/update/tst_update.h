@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QObject>
+
+class AboutBoxTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void showsNameCreditsAndTheLongVersion();
+    void eachButtonHandsItsOneAddress();
+    void returnPressesSupportOrvane();
+    void aboutFromTheMainWindowShowsOneWindow();
+};
