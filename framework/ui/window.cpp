@@ -81,7 +81,11 @@ void Window::ShowModal() {
     if (closed_)
         return;
     ++running_;
-    setWindowModality(Qt::ApplicationModal);
+    if (windowModality() != Qt::ApplicationModal) {
+        // Modality takes effect when a window is shown, so show it anew.
+        hide();
+        setWindowModality(Qt::ApplicationModal);
+    }
     Show();
     if (!closed_) {
         QEventLoop loop;

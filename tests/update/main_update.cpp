@@ -10,5 +10,9 @@ int main(int argc, char **argv) {
         AboutBoxTest t;
         status |= QTest::qExec(&t, argc, argv);
     }
+    {
+        ManifestTest t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
     return status;
 }

@@ -12,3 +12,12 @@ private slots:
     void returnPressesSupportOrvane();
     void aboutFromTheMainWindowShowsOneWindow();
 };
+
+class ManifestTest : public QObject {
+    Q_OBJECT
+private slots:
+    void valueBetweenTakesTheFirstElement_data();
+    void valueBetweenTakesTheFirstElement();
+    void versionsCompareNumberByNumber_data();
+    void versionsCompareNumberByNumber();
+};
