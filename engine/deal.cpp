@@ -7,7 +7,11 @@
 #include "framework/core/text.h"
 #include "framework/core/yieldpoint.h"
 
+#include <QVarLengthArray>
 #include <array>
+#include <string_view>
+
+using namespace Qt::StringLiterals;
 
 namespace Module1 {
 
@@ -37,32 +41,28 @@ Table table2() {
             &HandTableHost::Results2};
 }
 
-// Texts shared by every deal: assigning them only counts a reference.
-struct Texts {
-    std::array<QString, 4> suitLetters{QStringLiteral("S"), QStringLiteral("H"),
-                                       QStringLiteral("D"), QStringLiteral("C")};
-    std::array<QString, 13> ranks{
-        QStringLiteral("A"), QStringLiteral("K"), QStringLiteral("Q"), QStringLiteral("J"),
-        QStringLiteral("10"), QStringLiteral("9"), QStringLiteral("8"), QStringLiteral("7"),
-        QStringLiteral("6"), QStringLiteral("5"), QStringLiteral("4"), QStringLiteral("3"),
-        QStringLiteral("2")};
-    // The sort letter of each rank: ascending letters are Ace down to 2.
-    std::array<QString, 13> sortLetters{
-        QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"),
-        QStringLiteral("e"), QStringLiteral("f"), QStringLiteral("g"), QStringLiteral("h"),
-        QStringLiteral("i"), QStringLiteral("j"), QStringLiteral("k"), QStringLiteral("l"),
-        QStringLiteral("m")};
-    std::array<QString, 4> labels{QStringLiteral("Spades:"), QStringLiteral("Hearts:"),
-                                  QStringLiteral("Diamonds:"), QStringLiteral("Clubs:")};
-    // Every card text in deck order, built once.
-    std::array<QString, 52> cards;
-    QString blank = QStringLiteral(" ");
+// The texts that the suit and rank tests compare with.
+constexpr std::array<std::u16string_view, 4> suitLetters{u"S", u"H", u"D", u"C"};
+constexpr std::array<std::u16string_view, 13> ranks{u"A", u"K", u"Q", u"J", u"10", u"9", u"8",
+                                                    u"7", u"6", u"5", u"4", u"3", u"2"};
 
-    Texts() {
-        for (int s = 0; s < 4; ++s)
-            for (int r = 0; r < 13; ++r)
-                cards[std::size_t(13 * s + r)] = suitLetters[std::size_t(s)] + ranks[std::size_t(r)];
-    }
+// Texts shared by every deal. They are literals: copying one only copies a pointer,
+// and Right cuts a rank off a card text without allocating.
+struct Texts {
+    // The sort letter of each rank: ascending letters are Ace down to 2.
+    std::array<QString, 13> sortLetters{u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s, u"f"_s, u"g"_s,
+                                        u"h"_s, u"i"_s, u"j"_s, u"k"_s, u"l"_s, u"m"_s};
+    std::array<QString, 4> labels{u"Spades:"_s, u"Hearts:"_s, u"Diamonds:"_s, u"Clubs:"_s};
+    // Every card text in deck order: suit letter, then rank text.
+    std::array<QString, 52> cards{
+        u"SA"_s, u"SK"_s, u"SQ"_s, u"SJ"_s, u"S10"_s, u"S9"_s, u"S8"_s,
+        u"S7"_s, u"S6"_s, u"S5"_s, u"S4"_s, u"S3"_s, u"S2"_s,
+        u"HA"_s, u"HK"_s, u"HQ"_s, u"HJ"_s, u"H10"_s, u"H9"_s, u"H8"_s,
+        u"H7"_s, u"H6"_s, u"H5"_s, u"H4"_s, u"H3"_s, u"H2"_s,
+        u"DA"_s, u"DK"_s, u"DQ"_s, u"DJ"_s, u"D10"_s, u"D9"_s, u"D8"_s,
+        u"D7"_s, u"D6"_s, u"D5"_s, u"D4"_s, u"D3"_s, u"D2"_s,
+        u"CA"_s, u"CK"_s, u"CQ"_s, u"CJ"_s, u"C10"_s, u"C9"_s, u"C8"_s,
+        u"C7"_s, u"C6"_s, u"C5"_s, u"C4"_s, u"C3"_s, u"C2"_s};
 };
 
 const Texts &texts() {
@@ -83,13 +83,12 @@ void buildDeck(const Table &table) {
 }
 
 void splitIntoSuits(const Table &table) {
-    const Texts &t = texts();
     for (int i = 0; i <= 12; ++i) {
         const QString &card = table.deck[i];
-        const QStringView suit = QStringView(card).left(1);
+        const std::u16string_view suit = fw::codeUnits(card).substr(0, 1);
         HandTableHost &window = Window1();
         for (std::size_t s = 0; s < 4; ++s) {
-            if (suit == t.suitLetters[s]) {
+            if (suit == suitLetters[s]) {
                 (window.*table.suits[s])().AddRow(fw::Right(card, fw::Len(card) - 1));
                 break;
             }
@@ -114,7 +113,7 @@ void letterAndSort(const Table &table) {
         for (int r = 0; r <= list.ListCount() - 1; ++r) {
             // Thirteen independent tests, each reading the cell afresh.
             for (std::size_t k = 0; k < 13; ++k)
-                if (list.Cell(r, 0) == t.ranks[k])
+                if (fw::codeUnits(list.Cell(r, 0)) == ranks[k])
                     list.setCell(r, 1, t.sortLetters[k]);
             fw::yieldPoint();
         }
@@ -127,16 +126,18 @@ void writeSummary(const Table &table) {
     const Texts &t = texts();
     for (std::size_t k = 0; k < 4; ++k) {
         fw::Listbox &list = (Window1().*table.suits[k])();
-        QString holding;
-        holding.reserve(27); // the longest holding: thirteen ranks, "10" among them
+        // Gathered on the stack and made a text once, with one allocation of the
+        // right size; thirteen ranks with the blanks take 27 characters.
+        QVarLengthArray<QChar, 32> holding;
         for (int i = 0; i <= list.ListCount() - 1; ++i) {
-            holding += list.Cell(i, 0);
-            holding += t.blank;
+            const QString &rank = list.Cell(i, 0);
+            holding.append(rank.constData(), rank.size());
+            holding.append(QLatin1Char(' '));
             fw::yieldPoint();
         }
         fw::Listbox &results = (Window1().*table.results)();
         results.AddRow(t.labels[k]);
-        results.setCell(int(k), 1, holding);
+        results.setCell(int(k), 1, QString(holding.constData(), holding.size()));
         Window1().Refresh(true);
     }
 }

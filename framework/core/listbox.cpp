@@ -1,19 +1,19 @@
 #include "framework/core/listbox.h"
 
+#include "framework/core/text.h"
+
 #include <algorithm>
+#include <numeric>
 
 namespace fw {
-
-namespace {
-const QString emptyText;
-}
 
 Listbox::Listbox(int columnCount)
     : columns_(std::max(columnCount, 1)), directions_(std::size_t(columns_), Ascending) {}
 
 void Listbox::AddRow(const QString &text) {
     cells_.push_back(text);
-    cells_.resize(cells_.size() + std::size_t(columns_ - 1));
+    for (int column = 1; column < columns_; ++column)
+        cells_.emplace_back();
     ++rows_;
     notify();
 }
@@ -31,16 +31,10 @@ void Listbox::AddRow(std::initializer_list<QString> texts) {
     notify();
 }
 
-const QString &Listbox::Cell(int row, int column) const {
-    if (row < 0 || row >= rows_ || column < 0 || column >= columns_)
-        return emptyText;
-    return cells_[std::size_t(row * columns_ + column)];
-}
-
 void Listbox::setCell(int row, int column, const QString &text) {
     if (row < 0 || row >= rows_ || column < 0 || column >= columns_)
         return;
-    cells_[std::size_t(row * columns_ + column)] = text;
+    cells_[std::size_t(row) * std::size_t(columns_) + std::size_t(column)] = text;
     notify();
 }
 
@@ -79,16 +73,20 @@ void Listbox::Sort() {
     const std::size_t key = std::size_t(sortedColumn_);
     const std::size_t width = std::size_t(columns_);
     order_.resize(std::size_t(rows_));
-    for (int i = 0; i < rows_; ++i)
-        order_[std::size_t(i)] = i;
-    std::stable_sort(order_.begin(), order_.end(), [&](int a, int b) {
-        const int c = cells_[std::size_t(a) * width + key].compare(cells_[std::size_t(b) * width + key]);
-        return direction == Ascending ? c < 0 : c > 0;
+    std::iota(order_.begin(), order_.end(), 0);
+    // Equal texts are ordered by their row number, which keeps them in order
+    // without the buffer that std::stable_sort would allocate on every sort.
+    std::sort(order_.begin(), order_.end(), [&](int a, int b) {
+        const int c = codeUnits(cells_[std::size_t(a) * width + key])
+                          .compare(codeUnits(cells_[std::size_t(b) * width + key]));
+        if (c != 0)
+            return direction == Ascending ? c < 0 : c > 0;
+        return a < b;
     });
-    scratch_.resize(cells_.size());
-    for (std::size_t i = 0; i < order_.size(); ++i)
+    scratch_.clear();
+    for (const int row : order_)
         for (std::size_t c = 0; c < width; ++c)
-            scratch_[i * width + c] = std::move(cells_[std::size_t(order_[i]) * width + c]);
+            scratch_.push_back(std::move(cells_[std::size_t(row) * width + c]));
     cells_.swap(scratch_);
     notify();
 }

@@ -26,7 +26,11 @@ public:
 
     // Reading a cell outside the rows and columns gives the empty text; writing one
     // changes nothing.
-    const QString &Cell(int row, int column) const;
+    const QString &Cell(int row, int column) const {
+        if (row < 0 || row >= rows_ || column < 0 || column >= columns_)
+            return emptyCell_;
+        return cells_[std::size_t(row) * std::size_t(columns_) + std::size_t(column)];
+    }
     void setCell(int row, int column, const QString &text);
 
     void DeleteAllRows();
@@ -38,7 +42,8 @@ public:
 
     // Acts as a click on the heading of a column: raises SortColumn for it and,
     // unless the handler returns true, sorts the rows by the texts of the sorted
-    // column in that column's direction. Equal texts keep their order.
+    // column in that column's direction, compared as QString::compare does (by
+    // UTF-16 code unit, case-sensitive). Equal texts keep their order.
     void PressHeader(int column);
     // Sorts by the sorted column now, without raising SortColumn.
     void Sort();
@@ -57,6 +62,10 @@ private:
         if (changed_)
             changed_();
     }
+
+    // What Cell gives outside the rows and columns. Cell is inline because a deal
+    // reads about two hundred cells.
+    static inline const QString emptyCell_;
 
     int columns_;
     int rows_ = 0;

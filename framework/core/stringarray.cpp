@@ -30,16 +30,8 @@ std::mt19937_64 &generator() {
 
 StringArray::StringArray(int upperBound) : entries_(std::size_t(std::max(upperBound + 1, 0))) {}
 
-QString &StringArray::operator[](int i) {
-    if (i < 0 || i > Ubound())
-        throw OutOfBoundsException("array index out of bounds");
-    return entries_[std::size_t(i)];
-}
-
-const QString &StringArray::operator[](int i) const {
-    if (i < 0 || i > Ubound())
-        throw OutOfBoundsException("array index out of bounds");
-    return entries_[std::size_t(i)];
+void StringArray::throwOutOfBounds() {
+    throw OutOfBoundsException("array index out of bounds");
 }
 
 void StringArray::Shuffle() { std::shuffle(entries_.begin(), entries_.end(), generator()); }

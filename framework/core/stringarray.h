@@ -14,13 +14,26 @@ public:
     explicit StringArray(int upperBound);
 
     int Ubound() const { return int(entries_.size()) - 1; }
-    QString &operator[](int i);
-    const QString &operator[](int i) const;
+    QString &operator[](int i) {
+        checkIndex(i);
+        return entries_[std::size_t(i)];
+    }
+    const QString &operator[](int i) const {
+        checkIndex(i);
+        return entries_[std::size_t(i)];
+    }
 
     // Permutes every entry in place, uniformly at random.
     void Shuffle();
 
 private:
+    // Inline, as a deal indexes the deck 65 times; only the throw is out of line.
+    void checkIndex(int i) const {
+        if (i < 0 || i > Ubound())
+            throwOutOfBounds();
+    }
+    [[noreturn]] static void throwOutOfBounds();
+
     std::vector<QString> entries_;
 };
 

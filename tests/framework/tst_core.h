@@ -12,6 +12,10 @@ private slots:
     void valReadsTheLeadingNumber_data();
     void valReadsTheLeadingNumber();
     void strWritesPlainDecimals();
+    void rightOfAnAllocatedTextIsItsOwnCopy();
+    void rightOfALiteralStaysALiteralsTail();
+    void codeUnitsCompareAsQStringDoes_data();
+    void codeUnitsCompareAsQStringDoes();
 };
 
 class ListboxTest : public QObject {
@@ -25,6 +29,9 @@ private slots:
     void sortKeepsWholeRowsAndEqualTextsInOrder();
     void descendingAndNoSortDirections();
     void changesAreReportedToTheView();
+    void descendingKeepsEqualTextsInOrder();
+    void sortOrdersByCodeUnitsAsQStringDoes();
+    void aThousandRowsSortStablyBothWays();
 };
 
 class StringArrayTest : public QObject {

@@ -98,3 +98,62 @@ void TextFunctionsTest::strWritesPlainDecimals() {
     QCOMPARE(Str(0), QStringLiteral("0"));
     QCOMPARE(Str(1234567), QStringLiteral("1234567")); // no group separators
 }
+
+void TextFunctionsTest::rightOfAnAllocatedTextIsItsOwnCopy() {
+    QString card = QString::fromLatin1("D10");
+    const QString rank = Right(card, Len(card) - 1);
+    card[1] = QLatin1Char('x');
+    card[2] = QLatin1Char('y');
+    QCOMPARE(rank, QStringLiteral("10"));
+    card = QString();
+    QCOMPARE(rank, QStringLiteral("10"));
+    QCOMPARE(rank.size(), 2);
+}
+
+void TextFunctionsTest::rightOfALiteralStaysALiteralsTail() {
+    const QString card = QStringLiteral("H10");
+    QString rank = Right(card, 2);
+    QCOMPARE(rank, QStringLiteral("10"));
+    QCOMPARE(Right(card, 1), QStringLiteral("0"));
+    QCOMPARE(Right(card, 3), QStringLiteral("H10"));
+    QCOMPARE(Right(card, 7), QStringLiteral("H10"));
+    // Writing to the result never reaches the literal.
+    rank[0] = QLatin1Char('2');
+    rank += QLatin1Char('!');
+    QCOMPARE(rank, QStringLiteral("20!"));
+    QCOMPARE(card, QStringLiteral("H10"));
+    QCOMPARE(Right(card, 2), QStringLiteral("10"));
+    // The shared tail is not terminated where it ends; utf16() must still end there.
+    QString tail = Right(card, 2);
+    QCOMPARE(tail.utf16()[2], ushort(0));
+    QCOMPARE(tail, QStringLiteral("10"));
+}
+
+void TextFunctionsTest::codeUnitsCompareAsQStringDoes_data() {
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<int>("order"); // -1, 0 or 1
+    const QString aboveBmp = QString::fromUcs4(U"\U0001F0A1"); // a surrogate pair
+    QTest::newRow("same") << "A" << "A" << 0;
+    QTest::newRow("both empty") << "" << "" << 0;
+    QTest::newRow("empty first") << "" << "a" << -1;
+    QTest::newRow("letters") << "a" << "m" << -1;
+    QTest::newRow("upper case first") << "B" << "a" << -1;
+    QTest::newRow("prefix first") << "1" << "10" << -1;
+    QTest::newRow("longer but smaller") << "10" << "2" << -1;
+    QTest::newRow("accented after ASCII") << QStringLiteral("\u00e9") << "z" << 1;
+    QTest::newRow("surrogates before U+FFFF") << aboveBmp << QStringLiteral("\uffff") << -1;
+    QTest::newRow("surrogates after U+D7FF") << aboveBmp << QStringLiteral("\ud7ff") << 1;
+}
+
+void TextFunctionsTest::codeUnitsCompareAsQStringDoes() {
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(int, order);
+    const auto sign = [](int c) { return (c > 0) - (c < 0); };
+    QCOMPARE(sign(a.compare(b)), order);
+    QCOMPARE(sign(codeUnits(a).compare(codeUnits(b))), order);
+    QCOMPARE(sign(codeUnits(b).compare(codeUnits(a))), -order);
+    QCOMPARE(codeUnits(a) == codeUnits(b), order == 0);
+    QCOMPARE(a == b, order == 0);
+}
