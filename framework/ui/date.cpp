@@ -6,8 +6,12 @@ namespace fw {
 
 Date::Date() : moment_(QDateTime::currentDateTime()) {}
 
-QString Date::ShortDate() const { return QLocale().toString(moment_.date(), QLocale::ShortFormat); }
+QString Date::ShortDate() const {
+    return QLocale().toString(moment_.date(), QLocale::ShortFormat);
+}
 
-QString Date::ShortTime() const { return QLocale().toString(moment_.time(), QLocale::ShortFormat); }
+QString Date::ShortTime() const {
+    return QLocale().toString(moment_.time(), QLocale::ShortFormat);
+}
 
 } // namespace fw

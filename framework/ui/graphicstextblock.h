@@ -15,7 +15,7 @@ class TextBlock {
 public:
     struct Line {
         QTextLine line;
-        QString text;  // the line as shown, without the spaces it broke at
+        QString text;   // the line as shown, without the spaces it broke at
         QPointF origin; // where QTextLine::draw puts it, relative to the block's top-left corner
     };
 

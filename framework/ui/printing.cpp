@@ -54,7 +54,9 @@ std::unique_ptr<Graphics> OpenPrinterDialog() {
     return showPrintDialog();
 }
 
-void setPrinterDialogForTesting(PrinterDialog dialog) { dialogStandIn() = std::move(dialog); }
+void setPrinterDialogForTesting(PrinterDialog dialog) {
+    dialogStandIn() = std::move(dialog);
+}
 
 std::unique_ptr<Graphics> printerGraphics(std::unique_ptr<QPrinter> printer) {
     auto painter = std::make_unique<QPainter>();

@@ -17,6 +17,7 @@ class Graphics;
 // lines break at word boundaries (a word longer than a line breaks anywhere), and each line
 // break in the text (CR, LF or CR LF) ends a paragraph, so CR CR leaves an empty line. Each
 // block is drawn in the colour the Graphics holds at that moment.
+// The Graphics must outlive the printer.
 class StyledTextPrinter {
 public:
     StyledTextPrinter(const QString &text, Graphics &graphics, double width);
@@ -38,7 +39,7 @@ private:
         QTextLine line;
         QString text;
         QPointF layoutPosition;
-        double top;    // in the whole text
+        double top; // in the whole text
         double bottom;
     };
 

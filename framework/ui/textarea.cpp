@@ -4,7 +4,9 @@
 
 namespace fw {
 
-TextArea::TextArea(QWidget *parent) : QPlainTextEdit(parent) { setReadOnly(true); }
+TextArea::TextArea(QWidget *parent) : QPlainTextEdit(parent) {
+    setReadOnly(true);
+}
 
 QString TextArea::Text() const {
     return toPlainText().replace(QLatin1Char('\n'), QLatin1Char('\r'));

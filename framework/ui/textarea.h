@@ -20,7 +20,7 @@ public:
     QString Text() const;
     void setText(const QString &text);
 
-    // A printer for the text, laid out at the width in the current font of g.
+    // A printer for the text as it stands now, laid out at the width in the current font of g.
     StyledTextPrinter styledTextPrinter(Graphics &g, double width) const;
 };
 

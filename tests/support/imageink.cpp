@@ -2,7 +2,9 @@
 
 namespace {
 
-bool isInk(QRgb pixel) { return qGray(pixel) < 128; }
+bool isInk(QRgb pixel) {
+    return qGray(pixel) < 128;
+}
 
 // The ink of rows first to last, or a null rectangle.
 QRect inkOfRows(const QImage &image, int first, int last) {
@@ -16,7 +18,9 @@ QRect inkOfRows(const QImage &image, int first, int last) {
 
 } // namespace
 
-QRect inkBounds(const QImage &image) { return inkOfRows(image, 0, image.height() - 1); }
+QRect inkBounds(const QImage &image) {
+    return inkOfRows(image, 0, image.height() - 1);
+}
 
 QList<QRect> inkBands(const QImage &image) {
     QList<QRect> bands;

@@ -20,15 +20,17 @@ QByteArray run(const QString &program, const QStringList &arguments, QString *er
 } // namespace
 
 QList<PdfPage> readPdfPages(const QString &pdfPath, QString *error) {
-    const QByteArray xhtml =
-        run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")}, error);
+    const QByteArray xhtml = run(QStringLiteral("pdftotext"),
+                                 {QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")}, error);
     QList<PdfPage> pages;
     QXmlStreamReader xml(xhtml);
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         const QXmlStreamAttributes a = xml.attributes();
-        const auto number = [&](const char *name) { return a.value(QLatin1String(name)).toDouble(); };
+        const auto number = [&](const char *name) {
+            return a.value(QLatin1String(name)).toDouble();
+        };
         if (xml.name() == QLatin1String("page")) {
             pages.append({number("width"), number("height"), {}});
         } else if (xml.name() == QLatin1String("word") && !pages.isEmpty()) {

@@ -20,7 +20,9 @@ QString GraphicsCall::toString() const {
     case NextPage:
         return QStringLiteral("NextPage");
     case TextBlock:
-        return QStringLiteral("TextBlock %1 %2 lines %3").arg(number(x), number(y)).arg(lines.size());
+        return QStringLiteral("TextBlock %1 %2 lines %3")
+            .arg(number(x), number(y))
+            .arg(lines.size());
     case Release:
         return QStringLiteral("Release");
     }
@@ -62,7 +64,9 @@ GraphicsCall callOf(GraphicsCall::Kind kind) {
 
 RecordingGraphics::RecordingGraphics(const QSizeF &pageSize) : size_(pageSize) {}
 
-RecordingGraphics::~RecordingGraphics() { calls_->append(callOf(GraphicsCall::Release)); }
+RecordingGraphics::~RecordingGraphics() {
+    calls_->append(callOf(GraphicsCall::Release));
+}
 
 void RecordingGraphics::setTextFont(const QString &family) {
     Graphics::setTextFont(family);
@@ -103,7 +107,9 @@ void RecordingGraphics::DrawString(const QString &text, double x, double y, doub
     calls_->append(call);
 }
 
-void RecordingGraphics::NextPage() { calls_->append(callOf(GraphicsCall::NextPage)); }
+void RecordingGraphics::NextPage() {
+    calls_->append(callOf(GraphicsCall::NextPage));
+}
 
 void RecordingGraphics::drawTextBlock(const fw::TextBlock &block, double x, double y) {
     GraphicsCall call = callOf(GraphicsCall::TextBlock);

@@ -13,13 +13,13 @@ struct GraphicsCall {
     enum Kind { TextFont, TextSize, ForeColor, Bold, DrawString, NextPage, TextBlock, Release };
 
     Kind kind = Release;
-    QString text;        // TextFont: the family; DrawString: the text
-    double x = 0;        // DrawString: start of the baseline; TextBlock: top-left corner
+    QString text; // TextFont: the family; DrawString: the text
+    double x = 0; // DrawString: start of the baseline; TextBlock: top-left corner
     double y = 0;
-    double value = 0;    // TextSize: the size; DrawString: the wrap width; TextBlock: its height
-    bool flag = false;   // Bold: on; DrawString: condense
-    QColor color;        // ForeColor
-    QStringList lines;   // TextBlock: its lines as shown
+    double value = 0;  // TextSize: the size; DrawString: the wrap width; TextBlock: its height
+    bool flag = false; // Bold: on; DrawString: condense
+    QColor color;      // ForeColor
+    QStringList lines; // TextBlock: its lines as shown
 
     bool operator==(const GraphicsCall &) const = default;
 

@@ -48,10 +48,14 @@ void ControlsTest::textAreaKeepsParagraphsAndShowsPlainText_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("kept");
     QTest::addColumn<int>("paragraphs");
-    QTest::newRow("CR CR") << "One.\r\rTwo." << "One.\r\rTwo." << 3;
-    QTest::newRow("LF") << "One.\nTwo." << "One.\rTwo." << 2;
-    QTest::newRow("CR LF") << "One.\r\n\r\nTwo." << "One.\r\rTwo." << 3;
-    QTest::newRow("markup") << "<b>One</b> &amp; <i>two</i>" << "<b>One</b> &amp; <i>two</i>" << 1;
+    QTest::newRow("CR CR") << "One.\r\rTwo."
+                           << "One.\r\rTwo." << 3;
+    QTest::newRow("LF") << "One.\nTwo."
+                        << "One.\rTwo." << 2;
+    QTest::newRow("CR LF") << "One.\r\n\r\nTwo."
+                           << "One.\r\rTwo." << 3;
+    QTest::newRow("markup") << "<b>One</b> &amp; <i>two</i>"
+                            << "<b>One</b> &amp; <i>two</i>" << 1;
 }
 
 void ControlsTest::textAreaKeepsParagraphsAndShowsPlainText() {
@@ -75,9 +79,15 @@ void ControlsTest::dateWritesTheShortFormsOfTheLocale_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("date");
     QTest::addColumn<QString>("time");
-    QTest::newRow("United States") << "en_US" << "3/7/24" << "3:04 PM";
-    QTest::newRow("Germany") << "de_DE" << "07.03.24" << "15:04";
-    QTest::newRow("United Kingdom") << "en_GB" << "07/03/2024" << "15:04";
+    QTest::newRow("United States") << "en_US"
+                                   << "3/7/24"
+                                   << "3:04 PM";
+    QTest::newRow("Germany") << "de_DE"
+                             << "07.03.24"
+                             << "15:04";
+    QTest::newRow("United Kingdom") << "en_GB"
+                                    << "07/03/2024"
+                                    << "15:04";
 }
 
 void ControlsTest::dateWritesTheShortFormsOfTheLocale() {
@@ -98,6 +108,8 @@ void ControlsTest::aNewDateIsNow() {
     const QDateTime after = QDateTime::currentDateTime();
     QVERIFY(before <= now.moment() && now.moment() <= after);
     QVERIFY(!now.ShortDate().isEmpty() && !now.ShortTime().isEmpty());
-    QCOMPARE(now.ShortDate(), QLocale::system().toString(now.moment().date(), QLocale::ShortFormat));
-    QCOMPARE(now.ShortTime(), QLocale::system().toString(now.moment().time(), QLocale::ShortFormat));
+    QCOMPARE(now.ShortDate(),
+             QLocale::system().toString(now.moment().date(), QLocale::ShortFormat));
+    QCOMPARE(now.ShortTime(),
+             QLocale::system().toString(now.moment().time(), QLocale::ShortFormat));
 }

@@ -148,7 +148,8 @@ void GraphicsTest::wrapWidthBreaksOrCondensesTheText() {
     const double lineHeight = std::ceil(metrics.ascent() + metrics.descent());
     for (int i = 0; i < bands.size(); ++i)
         QCOMPARE_NEAR(bands[i].bottom() + 1, 50 + i * lineHeight, 1);
-    QVERIFY2(inkBounds(image).right() < right, qPrintable(QString::number(inkBounds(image).right())));
+    QVERIFY2(inkBounds(image).right() < right,
+             qPrintable(QString::number(inkBounds(image).right())));
     QVERIFY(inkBounds(image).right() > right - 12);
 }
 

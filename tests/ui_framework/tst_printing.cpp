@@ -35,16 +35,21 @@ QStringList fontsOf(const QString &pdf) {
 
 } // namespace
 
-void PrintingTest::cleanup() { fw::setPrinterDialogForTesting({}); }
+void PrintingTest::cleanup() {
+    fw::setPrinterDialogForTesting({});
+}
 
 void PrintingTest::printedStringsStandWhereTheyAreDrawn_data() {
     QTest::addColumn<QString>("family");
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("x");
     QTest::addColumn<double>("y");
-    QTest::newRow("header") << "Geneva" << "Header" << 5.0 << 20.0;
-    QTest::newRow("footer") << "Arial" << "Footer" << 130.0 << 730.0;
-    QTest::newRow("holding") << "Courier" << "AKQJ" << 425.0 << 670.0;
+    QTest::newRow("header") << "Geneva"
+                            << "Header" << 5.0 << 20.0;
+    QTest::newRow("footer") << "Arial"
+                            << "Footer" << 130.0 << 730.0;
+    QTest::newRow("holding") << "Courier"
+                             << "AKQJ" << 425.0 << 670.0;
 }
 
 void PrintingTest::printedStringsStandWhereTheyAreDrawn() {
@@ -96,8 +101,8 @@ void PrintingTest::printedFontsAreTheMetricCompatibleFaces() {
         g->setBold(true);
         g->DrawString(QStringLiteral("Hearts:"), 25, 70);
     }
-    QCOMPARE(fontsOf(pdf), QStringList({"LiberationMono-Bold", "LiberationSans",
-                                        "LiberationSans-Bold"}));
+    QCOMPARE(fontsOf(pdf),
+             QStringList({"LiberationMono-Bold", "LiberationSans", "LiberationSans-Bold"}));
 }
 
 void PrintingTest::marginsMoveTheOriginToThePrintableArea() {
@@ -168,6 +173,7 @@ void PrintingTest::theDialogStandInDecidesWhatIsReturned() {
 
 void PrintingTest::aPrinterThatCannotStartGivesNoGraphics() {
     QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^cannot start printing")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^cannot start printing")));
     QVERIFY(!fw::pdfPrinterGraphics(dir_.filePath(QStringLiteral("missing/folder/page.pdf"))));
 }
