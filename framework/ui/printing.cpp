@@ -1,0 +1,83 @@
+#include "framework/ui/printing.h"
+
+#include "framework/ui/graphicspainter.h"
+
+#include <QCoreApplication>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QtDebug>
+
+namespace fw {
+
+namespace {
+
+// Painter graphics that own their printer; destroying them ends the job.
+class PrinterGraphics final : public PainterGraphics {
+public:
+    PrinterGraphics(std::unique_ptr<QPrinter> printer, std::unique_ptr<QPainter> painter)
+        : PainterGraphics(*painter, printer->pageRect(QPrinter::Point).size()),
+          printer_(std::move(printer)), painter_(std::move(painter)) {}
+    ~PrinterGraphics() override { painter_->end(); }
+
+    void NextPage() override { printer_->newPage(); }
+
+private:
+    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPainter> painter_;
+};
+
+PrinterDialog &dialogStandIn() {
+    static PrinterDialog standIn;
+    return standIn;
+}
+
+std::unique_ptr<Graphics> showPrintDialog() {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setDocName(QCoreApplication::applicationName());
+    QPrintDialog dialog(printer.get());
+    // Every page is drawn in order, so a range or selection could not be honoured.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return nullptr;
+    return printerGraphics(std::move(printer));
+}
+
+} // namespace
+
+std::unique_ptr<Graphics> OpenPrinterDialog() {
+    if (dialogStandIn())
+        return dialogStandIn()();
+    return showPrintDialog();
+}
+
+void setPrinterDialogForTesting(PrinterDialog dialog) {
+    dialogStandIn() = std::move(dialog);
+}
+
+std::unique_ptr<Graphics> printerGraphics(std::unique_ptr<QPrinter> printer) {
+    auto painter = std::make_unique<QPainter>();
+    if (!painter->begin(printer.get())) {
+        qWarning() << "cannot start printing on" << printer->printerName()
+                   << printer->outputFileName();
+        return nullptr;
+    }
+    // The painter starts in printer dots at the printable area's corner; make a unit a point.
+    const double dotsPerPoint = printer->resolution() / 72.0;
+    painter->scale(dotsPerPoint, dotsPerPoint);
+    return std::make_unique<PrinterGraphics>(std::move(printer), std::move(painter));
+}
+
+std::unique_ptr<Graphics> pdfPrinterGraphics(const QString &pdfPath, const QMarginsF &margins) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(pdfPath);
+    printer->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, margins,
+                                       QPageLayout::Point));
+    return printerGraphics(std::move(printer));
+}
+
+} // namespace fw
