@@ -17,6 +17,8 @@ App::App() = default;
 
 void App::AddMenuHandlers() {
     AddMenuHandler(QStringLiteral("HelpAbout"), [this] { return _HelpAbout_Action(); });
+    AddMenuHandler(QStringLiteral("FilePrintPageofHands"),
+                   [this] { return _FilePrintPageofHands_Action(); });
     AddMenuHandler(QStringLiteral("FileQuit"), [this] { return _FileQuit_Action(); });
 }
 

@@ -22,6 +22,7 @@ public:
     void AddMenuHandlers();
 
     bool _HelpAbout_Action();
+    bool _FilePrintPageofHands_Action();
     bool _FileQuit_Action();
 
     // Computes the page layout numbers from the screen's available height.

@@ -5,6 +5,7 @@
 #include "engine/module1.h"
 #include "framework/ui/listboxview.h"
 #include "update/aboutbox.h"
+#include "windows/window2.h"
 
 Window1::Window1() = default;
 
@@ -48,6 +49,7 @@ void Window1::_CreateControls0() {
     auto *pageOfHands = addControl(new fw::PushButton(QStringLiteral("Show Page of Hands")),
                                    QStringLiteral("PageOfHands"), 125, 102, 165, 20);
     pageOfHands->setFont(fw::designFont(QStringLiteral("System"), 0, true));
+    bindAction(pageOfHands, [this] { PageOfHands_Action(); });
 
     openList(spades2_, &Window1::Spades2_SortColumn, nullptr);
     openList(hearts2_, &Window1::Hearts2_SortColumn, nullptr);
@@ -100,6 +102,26 @@ void Window1::Clubs2_Open() { sortOnSortLetters(Clubs2()); }
 void Window1::NewHand_Action() {
     Module1::ClearTables();
     Module1::MakeHand();
+}
+
+// Deals eight hands through table 2 into the page holdings and shows them on the page window,
+// put back in its place. The hand on show in Results is left alone.
+void Window1::PageOfHands_Action() {
+    Window2 &page = Window2::instance();
+    page.setTop(50);
+    page.setLeft(330);
+    page.setHeight(Module1::Window2Height);
+    page.setWidth(Module1::Window2Width);
+    for (int n = 0; n < 8; ++n) {
+        Module1::MakeHand2();
+        const fw::Listbox &summary = Results2();
+        Module1::SpadesOfHand[n] = summary.Cell(0, 1);
+        Module1::HeartsOfHand[n] = summary.Cell(1, 1);
+        Module1::DiamondsOfHand[n] = summary.Cell(2, 1);
+        Module1::ClubsOfHand[n] = summary.Cell(3, 1);
+    }
+    page.Show();
+    page.Refresh(true);
 }
 
 void Window1::AddMenuHandlers() {

@@ -46,6 +46,7 @@ public:
     bool Diamonds_SortColumn(int column);
     void Clubs_Open();
     void NewHand_Action();
+    void PageOfHands_Action();
     bool Spades2_SortColumn(int column);
     bool Hearts2_SortColumn(int column);
     bool Diamonds2_SortColumn(int column);
