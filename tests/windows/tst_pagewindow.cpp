@@ -1,6 +1,7 @@
 #include "tst_pagesheet.h"
 #include "tst_windows.h"
 
+#include "comparenear.h"
 #include "imageink.h"
 #include "recordinggraphics.h"
 
@@ -10,12 +11,14 @@
 #include "engine/module1.h"
 #include "framework/core/stringarray.h"
 #include "framework/ui/canvas.h"
+#include "framework/ui/graphicsfonts.h"
 #include "framework/ui/screen.h"
 #include "windows/window1.h"
 #include "windows/window2.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QSet>
@@ -168,8 +171,10 @@ void PageWindowTest::paintedLinesStayInsideTheWindow() {
                                 .arg(baselines[i])
                                 .arg(bands[i].top())
                                 .arg(bands[i].bottom())));
-    // The long holding starts at the right column's holding x and is the rightmost ink.
-    QVERIFY(ink.right() > Module1::X4 + (Module1::X4 - Module1::X3));
+    // The long holding is drawn whole on hand 5's spades line, from the right column's holding x.
+    const QFontMetricsF metrics(fw::pageFont(QStringLiteral("Geneva"), Module1::TextFontSize, true));
+    const double end = Module1::X4 + metrics.horizontalAdvance(Module1::Spades5.trimmed());
+    QCOMPARE_NEAR(bands[1].right() + 1, end, 2);
 }
 
 void PageWindowTest::showPageOpensThePageWindowPlacedAndSized_data() {
