@@ -1,0 +1,93 @@
+// The page of eight hands as the user meets it: a press of "Show Page of Hands" until the page
+// window has painted, and printing the page to a PDF file. Runs on the offscreen platform.
+#include "app/app.h"
+#include "app/startup.h"
+#include "framework/ui/canvas.h"
+#include "framework/ui/printing.h"
+#include "framework/ui/screen.h"
+#include "windows/window1.h"
+#include "windows/window2.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Counts the paint events that reach the page's canvas.
+class PaintCounter : public QObject {
+public:
+    long long paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+// Runs the event loop until the canvas has painted once more; false when it never does.
+bool waitForPaint(const PaintCounter &counter, long long before) {
+    for (int pass = 0; pass < 1000 && counter.paints == before; ++pass)
+        QCoreApplication::processEvents();
+    return counter.paints > before;
+}
+
+void ShowPageOfHands(benchmark::State &state) {
+    Window1 &main = Window1::instance();
+    main.PageOfHands().click();
+    PaintCounter counter;
+    Window2::instance().Canvas1().installEventFilter(&counter);
+    waitForPaint(counter, counter.paints);
+    for (auto _ : state) {
+        const long long before = counter.paints;
+        main.PageOfHands().click();
+        if (!waitForPaint(counter, before)) {
+            state.SkipWithError("the page window did not paint");
+            break;
+        }
+    }
+    Window2::instance().Canvas1().removeEventFilter(&counter);
+}
+BENCHMARK(ShowPageOfHands)->Unit(benchmark::kMicrosecond);
+
+void PrintPageToPdf(benchmark::State &state) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+    fw::setPrinterDialogForTesting([&] { return fw::pdfPrinterGraphics(pdf); });
+    Window1::instance().PageOfHands().click();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(App::instance()._FilePrintPageofHands_Action());
+    fw::setPrinterDialogForTesting({});
+}
+BENCHMARK(PrintPageToPdf)->Unit(benchmark::kMicrosecond);
+
+// The offscreen platform says at every Show that it cannot raise a window; that is not
+// something the user would see, and writing it out would be timed with the action.
+QtMessageHandler platformHandler = nullptr;
+
+void quietPlatform(QtMsgType type, const QMessageLogContext &context, const QString &message) {
+    if (message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    if (platformHandler)
+        platformHandler(type, context, message);
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    platformHandler = qInstallMessageHandler(quietPlatform);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    // The full-size page, whatever screen the machine has.
+    fw::setScreenAvailableHeightForTesting(1000);
+    if (!startUp())
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    shutDown();
+    benchmark::Shutdown();
+    return 0;
+}
