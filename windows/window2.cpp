@@ -9,7 +9,9 @@ void Window2::Layout() {
     setDesign(QStringLiteral("Page of Quillory"), 612, 792);
 }
 
-void Window2::CreateControls() { _CreateControls0(); }
+void Window2::CreateControls() {
+    _CreateControls0();
+}
 
 void Window2::_CreateControls0() {
     // The canvas keeps the full page size; a smaller window cuts it off at its edges, and the
@@ -20,6 +22,10 @@ void Window2::_CreateControls0() {
     };
 }
 
-fw::Canvas &Window2::Canvas1() const { return control<fw::Canvas>(QStringLiteral("Canvas1")); }
+fw::Canvas &Window2::Canvas1() const {
+    return control<fw::Canvas>(QStringLiteral("Canvas1"));
+}
 
-void Window2::Canvas1_Paint(fw::Canvas &, fw::Graphics &g) { drawWorksheet(g, screenLayout()); }
+void Window2::Canvas1_Paint(fw::Canvas &, fw::Graphics &g) {
+    drawWorksheet(g, screenLayout());
+}

@@ -6,8 +6,8 @@
 
 namespace {
 
-const QString header =
-    QStringLiteral("This page of Quillory may help a new Bridge player learn to make an initial bid.");
+const QString header = QStringLiteral(
+    "This page of Quillory may help a new Bridge player learn to make an initial bid.");
 
 // Offsets of a row's six lines below its first: four suits, then a gap before the labels.
 constexpr std::array<int, 6> lineOffsets = {0, 20, 40, 60, 100, 120};

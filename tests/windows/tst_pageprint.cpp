@@ -29,7 +29,9 @@ void pressShowPage() {
     QTest::mouseClick(&Window1::instance().PageOfHands(), Qt::LeftButton);
 }
 
-bool printPage() { return App::instance()._FilePrintPageofHands_Action(); }
+bool printPage() {
+    return App::instance()._FilePrintPageofHands_Action();
+}
 
 } // namespace
 
@@ -77,7 +79,8 @@ void PagePrintTest::printDrawsTheSheetAtFixedPlaces() {
     QCOMPARE(printed, pagesheet::calls(pagesheet::printedPage, holdings) + QStringList{"Release"});
     QCOMPARE(printed[4], QStringLiteral("DrawString \"%1\" 5 20 0 false").arg(pagesheet::header));
     QCOMPARE(printed[84], QStringLiteral("DrawString \"Open Bid:\" 330 710 0 false"));
-    QCOMPARE(printed[85], QStringLiteral("DrawString \"http://www.orvane.example\" 130 730 0 false"));
+    QCOMPARE(printed[85],
+             QStringLiteral("DrawString \"http://www.orvane.example\" 130 730 0 false"));
     // Printing again without a new page prints the same page.
     QVERIFY(printPage());
     QCOMPARE(describe(*recording), printed);
@@ -105,7 +108,8 @@ void PagePrintTest::printedPdfHoldsTheWholeSheetOnOnePage() {
         words += s.text.split(u' ', Qt::SkipEmptyParts).size();
     QCOMPARE(page.words.size(), words);
 
-    const double descent = QFontMetricsF(fw::pageFont(QStringLiteral("Geneva"), 14, true)).descent();
+    const double descent =
+        QFontMetricsF(fw::pageFont(QStringLiteral("Geneva"), 14, true)).descent();
     const auto baseline = [&](const PdfWord &w) { return w.yMax - descent; };
     for (const pagesheet::DrawnString &s : strings) {
         const QStringList expected = s.text.split(u' ', Qt::SkipEmptyParts);

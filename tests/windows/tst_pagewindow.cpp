@@ -95,7 +95,8 @@ void PageWindowTest::paintDrawsTheSheetFromModuleState_data() {
     QTest::newRow("before any page: empty holdings")
         << 1000 << false << pagesheet::fullSizeScreen << 12 << "DrawString \"\" 120 130 0 false";
     QTest::newRow("full size: hand 1's bid label")
-        << 1000 << true << pagesheet::fullSizeScreen << 14 << "DrawString \"Open Bid:\" 25 190 0 false";
+        << 1000 << true << pagesheet::fullSizeScreen << 14
+        << "DrawString \"Open Bid:\" 25 190 0 false";
     QTest::newRow("full size: hand 8's clubs")
         << 1000 << true << pagesheet::fullSizeScreen << 82 << "DrawString \"C8 \" 425 670 0 false";
     QTest::newRow("full size: hand 2 points without colon")
@@ -106,8 +107,8 @@ void PageWindowTest::paintDrawsTheSheetFromModuleState_data() {
         << "DrawString \"http://www.orvane.example\" 130 780 0 false";
     QTest::newRow("half size: hand 5's spades")
         << 546 << true << pagesheet::halfSizeScreen << 16 << "DrawString \"S5 \" 213 35 0 false";
-    QTest::newRow("half size: text size") << 546 << true << pagesheet::halfSizeScreen << 1
-                                          << "TextSize 7";
+    QTest::newRow("half size: text size")
+        << 546 << true << pagesheet::halfSizeScreen << 1 << "TextSize 7";
 }
 
 void PageWindowTest::paintDrawsTheSheetFromModuleState() {
@@ -172,7 +173,8 @@ void PageWindowTest::paintedLinesStayInsideTheWindow() {
                                 .arg(bands[i].top())
                                 .arg(bands[i].bottom())));
     // The long holding is drawn whole on hand 5's spades line, from the right column's holding x.
-    const QFontMetricsF metrics(fw::pageFont(QStringLiteral("Geneva"), Module1::TextFontSize, true));
+    const QFontMetricsF metrics(
+        fw::pageFont(QStringLiteral("Geneva"), Module1::TextFontSize, true));
     const double end = Module1::X4 + metrics.horizontalAdvance(Module1::Spades5.trimmed());
     QCOMPARE_NEAR(bands[1].right() + 1, end, 2);
 }
@@ -262,10 +264,9 @@ void PageWindowTest::secondPressReusesMovesBackAndRepaintsTheWindow() {
 
 void PageWindowTest::everyPageHandHoldsThirteenCardsOnceInRankOrder() {
     static const QStringList ranks = {"A", "K", "Q", "J", "10", "9", "8",
-                                      "7", "6", "5", "4", "3", "2"};
+                                      "7", "6", "5", "4", "3",  "2"};
     // Ranks from Ace down, each followed by one blank; a void suit is empty.
-    static const QRegularExpression holdingText(
-        QStringLiteral("^(?:(?:A|K|Q|J|10|[2-9]) )*$"));
+    static const QRegularExpression holdingText(QStringLiteral("^(?:(?:A|K|Q|J|10|[2-9]) )*$"));
     for (int page = 0; page < 25; ++page) {
         fw::seedShuffleForTesting(100 + page);
         pressShowPage();
