@@ -4,6 +4,7 @@
 #include "framework/core/exceptions.h"
 #include "framework/ui/menu.h"
 #include "update/aboutbox.h"
+#include "update/selftest.h"
 #include "windows/window1.h"
 
 App &App::instance() {
@@ -16,6 +17,8 @@ App &App::instance() {
 App::App() = default;
 
 void App::AddMenuHandlers() {
+    AddMenuHandler(QStringLiteral("CheckforUpdateCheckNow"),
+                   [this] { return _CheckforUpdateCheckNow_Action(); });
     AddMenuHandler(QStringLiteral("HelpAbout"), [this] { return _HelpAbout_Action(); });
     AddMenuHandler(QStringLiteral("FileQuit"), [this] { return _FileQuit_Action(); });
 }
@@ -35,6 +38,12 @@ void App::Event_Open() {
 void App::Event_EnableMenuItems() {
     FilePrintHelp().Enabled = true;
     FileQuit().Enabled = true;
+}
+
+// Shows the one Self Test window; false lets the dispatch go on.
+bool App::_CheckforUpdateCheckNow_Action() {
+    selfTest::instance().Show();
+    return false;
 }
 
 // Shows the one About window; false lets the dispatch go on.

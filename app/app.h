@@ -21,6 +21,7 @@ public:
     // Registers the application's menu handlers by item name.
     void AddMenuHandlers();
 
+    bool _CheckforUpdateCheckNow_Action();
     bool _HelpAbout_Action();
     bool _FileQuit_Action();
 

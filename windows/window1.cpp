@@ -5,6 +5,7 @@
 #include "engine/module1.h"
 #include "framework/ui/listboxview.h"
 #include "update/aboutbox.h"
+#include "update/selftest.h"
 
 Window1::Window1() = default;
 
@@ -104,11 +105,18 @@ void Window1::NewHand_Action() {
 
 void Window1::AddMenuHandlers() {
     AddMenuHandler(QStringLiteral("HelpAbout"), [this] { return _HelpAbout_Action(); });
+    AddMenuHandler(QStringLiteral("CheckforUpdateCheckNow"),
+                   [this] { return _CheckforUpdateCheckNow_Action(); });
 }
 
-// Shows the one About window; false lets the application's handler run too.
+// Each shows its one window; false lets the application's handler run too.
 bool Window1::_HelpAbout_Action() {
     AboutBox::instance().Show();
+    return false;
+}
+
+bool Window1::_CheckforUpdateCheckNow_Action() {
+    selfTest::instance().Show();
     return false;
 }
 

@@ -53,6 +53,7 @@ public:
 
     // Menu handlers.
     bool _HelpAbout_Action();
+    bool _CheckforUpdateCheckNow_Action();
 
     // Items of the window's menu bar, looked up by name.
     fw::MenuItem &menuItem(const QString &name) const;
