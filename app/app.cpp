@@ -4,6 +4,8 @@
 #include "framework/core/exceptions.h"
 #include "framework/ui/menu.h"
 #include "update/aboutbox.h"
+#include "windows/help.h"
+#include "windows/helpprinting.h"
 #include "windows/window1.h"
 
 App &App::instance() {
@@ -18,6 +20,7 @@ App::App() = default;
 void App::AddMenuHandlers() {
     AddMenuHandler(QStringLiteral("HelpAbout"), [this] { return _HelpAbout_Action(); });
     AddMenuHandler(QStringLiteral("FileQuit"), [this] { return _FileQuit_Action(); });
+    AddMenuHandler(QStringLiteral("FilePrintHelp"), [this] { return _FilePrintHelp_Action(); });
 }
 
 void App::Event_Open() {
@@ -45,6 +48,13 @@ bool App::_HelpAbout_Action() {
 
 bool App::_FileQuit_Action() {
     Quit(0);
+    return true;
+}
+
+// Prints the help text from the help window, opening one only once a printer was
+// chosen, and leaves it open.
+bool App::_FilePrintHelp_Action() {
+    printHelp([]() -> fw::TextArea & { return Help::instance().TextArea1(); });
     return true;
 }
 

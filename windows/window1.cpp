@@ -5,6 +5,7 @@
 #include "engine/module1.h"
 #include "framework/ui/listboxview.h"
 #include "update/aboutbox.h"
+#include "windows/help.h"
 
 Window1::Window1() = default;
 
@@ -103,7 +104,14 @@ void Window1::NewHand_Action() {
 }
 
 void Window1::AddMenuHandlers() {
+    AddMenuHandler(QStringLiteral("HelpShow"), [this] { return _HelpShow_Action(); });
     AddMenuHandler(QStringLiteral("HelpAbout"), [this] { return _HelpAbout_Action(); });
+}
+
+// Shows the one help window.
+bool Window1::_HelpShow_Action() {
+    Help::instance().Show();
+    return false;
 }
 
 // Shows the one About window; false lets the application's handler run too.
