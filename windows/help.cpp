@@ -10,7 +10,9 @@ void Help::Layout() {
     setDesign(QStringLiteral("Help"), 350, 312);
 }
 
-void Help::CreateControls() { _CreateControls0(); }
+void Help::CreateControls() {
+    _CreateControls0();
+}
 
 void Help::_CreateControls0() {
     auto *text = addControl(new fw::TextArea, QStringLiteral("TextArea1"), 20, 19, 310, 273);
