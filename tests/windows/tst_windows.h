@@ -23,7 +23,6 @@ private slots:
     void cleanup();
     void recordedPagesCarryBlocksAndFooters_data();
     void recordedPagesCarryBlocksAndFooters();
-    void helpTextIsLaidOutInLinesOf82Places();
     void printedPdfHoldsEveryWordOnceAndEachFooter_data();
     void printedPdfHoldsEveryWordOnceAndEachFooter();
 
