@@ -5,6 +5,8 @@
 #include "framework/ui/menu.h"
 #include "update/aboutbox.h"
 #include "update/selftest.h"
+#include "windows/help.h"
+#include "windows/helpprinting.h"
 #include "windows/window1.h"
 
 App &App::instance() {
@@ -21,6 +23,7 @@ void App::AddMenuHandlers() {
                    [this] { return _CheckforUpdateCheckNow_Action(); });
     AddMenuHandler(QStringLiteral("HelpAbout"), [this] { return _HelpAbout_Action(); });
     AddMenuHandler(QStringLiteral("FileQuit"), [this] { return _FileQuit_Action(); });
+    AddMenuHandler(QStringLiteral("FilePrintHelp"), [this] { return _FilePrintHelp_Action(); });
 }
 
 void App::Event_Open() {
@@ -54,6 +57,13 @@ bool App::_HelpAbout_Action() {
 
 bool App::_FileQuit_Action() {
     Quit(0);
+    return true;
+}
+
+// Prints the help text from the help window, opening one only once a printer was
+// chosen, and leaves it open.
+bool App::_FilePrintHelp_Action() {
+    printHelp([]() -> fw::TextArea & { return Help::instance().TextArea1(); });
     return true;
 }
 

@@ -24,6 +24,7 @@ public:
     bool _CheckforUpdateCheckNow_Action();
     bool _HelpAbout_Action();
     bool _FileQuit_Action();
+    bool _FilePrintHelp_Action();
 
     // Computes the page layout numbers from the screen's available height.
     void SetUpXY();

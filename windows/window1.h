@@ -52,6 +52,7 @@ public:
     void Clubs2_Open();
 
     // Menu handlers.
+    bool _HelpShow_Action();
     bool _HelpAbout_Action();
     bool _CheckforUpdateCheckNow_Action();
 
