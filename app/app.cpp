@@ -4,6 +4,9 @@
 #include "framework/core/exceptions.h"
 #include "framework/ui/menu.h"
 #include "update/aboutbox.h"
+#include "update/selftest.h"
+#include "windows/help.h"
+#include "windows/helpprinting.h"
 #include "windows/window1.h"
 
 App &App::instance() {
@@ -16,10 +19,13 @@ App &App::instance() {
 App::App() = default;
 
 void App::AddMenuHandlers() {
+    AddMenuHandler(QStringLiteral("CheckforUpdateCheckNow"),
+                   [this] { return _CheckforUpdateCheckNow_Action(); });
     AddMenuHandler(QStringLiteral("HelpAbout"), [this] { return _HelpAbout_Action(); });
     AddMenuHandler(QStringLiteral("FilePrintPageofHands"),
                    [this] { return _FilePrintPageofHands_Action(); });
     AddMenuHandler(QStringLiteral("FileQuit"), [this] { return _FileQuit_Action(); });
+    AddMenuHandler(QStringLiteral("FilePrintHelp"), [this] { return _FilePrintHelp_Action(); });
 }
 
 void App::Event_Open() {
@@ -39,6 +45,12 @@ void App::Event_EnableMenuItems() {
     FileQuit().Enabled = true;
 }
 
+// Shows the one Self Test window; false lets the dispatch go on.
+bool App::_CheckforUpdateCheckNow_Action() {
+    selfTest::instance().Show();
+    return false;
+}
+
 // Shows the one About window; false lets the dispatch go on.
 bool App::_HelpAbout_Action() {
     AboutBox::instance().Show();
@@ -47,6 +59,13 @@ bool App::_HelpAbout_Action() {
 
 bool App::_FileQuit_Action() {
     Quit(0);
+    return true;
+}
+
+// Prints the help text from the help window, opening one only once a printer was
+// chosen, and leaves it open.
+bool App::_FilePrintHelp_Action() {
+    printHelp([]() -> fw::TextArea & { return Help::instance().TextArea1(); });
     return true;
 }
 

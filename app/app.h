@@ -21,9 +21,11 @@ public:
     // Registers the application's menu handlers by item name.
     void AddMenuHandlers();
 
+    bool _CheckforUpdateCheckNow_Action();
     bool _HelpAbout_Action();
     bool _FilePrintPageofHands_Action();
     bool _FileQuit_Action();
+    bool _FilePrintHelp_Action();
 
     // Computes the page layout numbers from the screen's available height.
     void SetUpXY();

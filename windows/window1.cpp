@@ -5,6 +5,8 @@
 #include "engine/module1.h"
 #include "framework/ui/listboxview.h"
 #include "update/aboutbox.h"
+#include "update/selftest.h"
+#include "windows/help.h"
 #include "windows/window2.h"
 
 Window1::Window1() = default;
@@ -125,12 +127,26 @@ void Window1::PageOfHands_Action() {
 }
 
 void Window1::AddMenuHandlers() {
+    AddMenuHandler(QStringLiteral("HelpShow"), [this] { return _HelpShow_Action(); });
     AddMenuHandler(QStringLiteral("HelpAbout"), [this] { return _HelpAbout_Action(); });
+    AddMenuHandler(QStringLiteral("CheckforUpdateCheckNow"),
+                   [this] { return _CheckforUpdateCheckNow_Action(); });
 }
 
-// Shows the one About window; false lets the application's handler run too.
+// Each shows its one window; false lets the application's handler (where there
+// is one) run too.
+bool Window1::_HelpShow_Action() {
+    Help::instance().Show();
+    return false;
+}
+
 bool Window1::_HelpAbout_Action() {
     AboutBox::instance().Show();
+    return false;
+}
+
+bool Window1::_CheckforUpdateCheckNow_Action() {
+    selfTest::instance().Show();
     return false;
 }
 

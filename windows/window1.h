@@ -53,7 +53,9 @@ public:
     void Clubs2_Open();
 
     // Menu handlers.
+    bool _HelpShow_Action();
     bool _HelpAbout_Action();
+    bool _CheckforUpdateCheckNow_Action();
 
     // Items of the window's menu bar, looked up by name.
     fw::MenuItem &menuItem(const QString &name) const;

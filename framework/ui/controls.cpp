@@ -4,12 +4,12 @@
 
 namespace fw {
 
-QFont designFont(const QString &family, int pointSize, bool bold) {
+QFont designFont(const QString &family, int size, bool bold) {
     QFont font = QApplication::font();
     if (family != QLatin1String("System"))
         font.setFamily(family);
-    if (pointSize > 0)
-        font.setPointSize(pointSize);
+    if (size > 0)
+        font.setPixelSize(size);
     font.setBold(bold);
     return font;
 }

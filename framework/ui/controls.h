@@ -46,7 +46,8 @@ public:
 };
 
 // Makes a design font: the toolkit's own face for "System", otherwise the named
-// family; size 0 keeps the toolkit's default size.
-QFont designFont(const QString &family, int pointSize, bool bold);
+// family. Design sizes count pixels (the windows were laid out at 72 dots per
+// inch, where a point is a pixel); size 0 keeps the toolkit's default size.
+QFont designFont(const QString &family, int size, bool bold);
 
 } // namespace fw

@@ -14,5 +14,9 @@ int main(int argc, char **argv) {
         ManifestTest t;
         status |= QTest::qExec(&t, argc, argv);
     }
+    {
+        UpdateCheckTest t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
     return status;
 }

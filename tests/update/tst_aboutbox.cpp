@@ -20,7 +20,7 @@ void AboutBoxTest::showsNameCreditsAndTheLongVersion() {
     QCOMPARE(about.windowTitle(), QStringLiteral("About..."));
     QCOMPARE(about.content()->size(), QSize(264, 295));
     QCOMPARE(about.StaticText1().Text(), QStringLiteral("Quillory"));
-    QCOMPARE(about.StaticText1().font().pointSize(), 30);
+    QCOMPARE(about.StaticText1().font().pixelSize(), 30);
     QCOMPARE(about.StaticText3().Text(), QStringLiteral("Version:"));
     // The design text never shows: the label opens with the long version.
     QCOMPARE(about.StaticText4().Text(), QStringLiteral("1.1.0"));
