@@ -38,10 +38,8 @@ private slots:
     void cleanup();
     void paintDrawsTheSheetFromModuleState_data();
     void paintDrawsTheSheetFromModuleState();
-    void paintedLinesStayInsideTheWindow_data();
-    void paintedLinesStayInsideTheWindow();
-    void showPageOpensThePageWindowPlacedAndSized_data();
-    void showPageOpensThePageWindowPlacedAndSized();
+    void showPageOpensThePagePlacedSizedAndWhole_data();
+    void showPageOpensThePagePlacedSizedAndWhole();
     void showPageLeavesResultsAndCardsUntouched();
     void secondPressReusesMovesBackAndRepaintsTheWindow();
     void everyPageHandHoldsThirteenCardsOnceInRankOrder();
