@@ -13,7 +13,7 @@ namespace {
 
 std::unique_ptr<App> application;
 
-HandTableHost &mainWindow() { return Window1::instance(); }
+HandTables &mainWindow() { return Window1::instance(); }
 
 } // namespace
 

@@ -6,10 +6,12 @@
 namespace {
 
 HandTables *tables;
-HandTableHost &window() { return *tables; }
+HandTables &window() { return *tables; }
 
 void setUp() {
     static HandTables shared;
+    static const bool wired = (wireSuitListsAsTheMainWindowDoes(shared), true);
+    (void)wired;
     tables = &shared;
     Module1::setWindowAccessor(window);
     Module1::initialise();

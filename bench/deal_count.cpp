@@ -8,11 +8,12 @@
 
 namespace {
 HandTables *tables;
-HandTableHost &window() { return *tables; }
+HandTables &window() { return *tables; }
 } // namespace
 
 int main(int argc, char **argv) {
     HandTables shared;
+    wireSuitListsAsTheMainWindowDoes(shared);
     tables = &shared;
     Module1::setWindowAccessor(window);
     Module1::initialise();

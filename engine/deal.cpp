@@ -17,7 +17,7 @@ namespace Module1 {
 
 namespace {
 
-using ListAccessor = fw::Listbox &(HandTableHost::*)();
+using ListAccessor = fw::Listbox &(HandTables::*)();
 
 // One hand table as the operations see it: its deck, and how to find its suit
 // lists (spades, hearts, diamonds, clubs) and its summary list in the main window.
@@ -29,16 +29,16 @@ struct Table {
 
 Table table1() {
     return {Cards,
-            {&HandTableHost::Spades, &HandTableHost::Hearts, &HandTableHost::Diamonds,
-             &HandTableHost::Clubs},
-            &HandTableHost::Results};
+            {&HandTables::Spades, &HandTables::Hearts, &HandTables::Diamonds,
+             &HandTables::Clubs},
+            &HandTables::Results};
 }
 
 Table table2() {
     return {Cards2,
-            {&HandTableHost::Spades2, &HandTableHost::Hearts2, &HandTableHost::Diamonds2,
-             &HandTableHost::Clubs2},
-            &HandTableHost::Results2};
+            {&HandTables::Spades2, &HandTables::Hearts2, &HandTables::Diamonds2,
+             &HandTables::Clubs2},
+            &HandTables::Results2};
 }
 
 // The texts that the suit and rank tests compare with.
@@ -86,7 +86,7 @@ void splitIntoSuits(const Table &table) {
     for (int i = 0; i <= 12; ++i) {
         const QString &card = table.deck[i];
         const std::u16string_view suit = fw::codeUnits(card).substr(0, 1);
-        HandTableHost &window = Window1();
+        HandTables &window = Window1();
         for (std::size_t s = 0; s < 4; ++s) {
             if (suit == suitLetters[s]) {
                 (window.*table.suits[s])().AddRow(fw::Right(card, fw::Len(card) - 1));
@@ -99,7 +99,7 @@ void splitIntoSuits(const Table &table) {
 }
 
 void clear(const Table &table) {
-    HandTableHost &window = Window1();
+    HandTables &window = Window1();
     (window.*table.results)().DeleteAllRows();
     for (ListAccessor suit : table.suits)
         (window.*suit)().DeleteAllRows();

@@ -2,32 +2,33 @@
 
 #include "framework/core/exceptions.h"
 
+void HandTables::Refresh(bool) { ++refreshCount; }
+
 void sortOnSortLetters(fw::Listbox &list) {
     list.setSortedColumn(1);
     list.setColumnSortDirection(1, fw::Listbox::Ascending);
 }
 
-HandTables::HandTables() {
-    // As the main window wires them: the clubs lists are set up once when they open,
-    // the others again at every sort request.
-    for (fw::Listbox *list : {&spades_, &hearts_, &diamonds_, &spades2_, &hearts2_, &diamonds2_})
+void wireSuitListsAsTheMainWindowDoes(HandTables &t) {
+    for (fw::Listbox *list : {&t.Spades(), &t.Hearts(), &t.Diamonds(), &t.Spades2(), &t.Hearts2(),
+                              &t.Diamonds2()})
         list->SortColumnHandler = [list](int) {
             sortOnSortLetters(*list);
             return false;
         };
-    sortOnSortLetters(clubs_);
-    sortOnSortLetters(clubs2_);
+    sortOnSortLetters(t.Clubs());
+    sortOnSortLetters(t.Clubs2());
 }
 
 namespace Module1 {
 
 namespace {
-HandTableHost &(*windowAccessor)() = nullptr;
+HandTables &(*windowAccessor)() = nullptr;
 }
 
-void setWindowAccessor(HandTableHost &(*accessor)()) { windowAccessor = accessor; }
+void setWindowAccessor(HandTables &(*accessor)()) { windowAccessor = accessor; }
 
-HandTableHost &Window1() {
+HandTables &Window1() {
     if (!windowAccessor)
         throw fw::NilObjectException("the main window is not available");
     return windowAccessor();

@@ -33,14 +33,14 @@ void Window1::openList(fw::Listbox &list, bool (Window1::*sortColumn)(int), void
 void Window1::_CreateControls0() {
     // In design order. The working lists have no view: they stand below and to the
     // right of the visible area in the design, where the user never sees them.
-    openList(spades_, &Window1::Spades_SortColumn, nullptr);
-    openList(hearts_, &Window1::Hearts_SortColumn, nullptr);
-    openList(diamonds_, &Window1::Diamonds_SortColumn, nullptr);
-    openList(clubs_, nullptr, &Window1::Clubs_Open);
+    openList(Spades(), &Window1::Spades_SortColumn, nullptr);
+    openList(Hearts(), &Window1::Hearts_SortColumn, nullptr);
+    openList(Diamonds(), &Window1::Diamonds_SortColumn, nullptr);
+    openList(Clubs(), nullptr, &Window1::Clubs_Open);
 
-    auto *results = addControl(new fw::ListboxView(results_), QStringLiteral("Results"), 20, 20, 270, 66);
+    auto *results = addControl(new fw::ListboxView(Results()), QStringLiteral("Results"), 20, 20, 270, 66);
     results->setColumnWidths(QStringLiteral("30%,70%"));
-    openList(results_, nullptr, nullptr);
+    openList(Results(), nullptr, nullptr);
 
     auto *newHand = addControl(new fw::PushButton(QStringLiteral("New Hand")),
                                QStringLiteral("NewHand"), 20, 102, 94, 20);
@@ -53,11 +53,11 @@ void Window1::_CreateControls0() {
     pageOfHands->setFont(fw::designFont(QStringLiteral("System"), 0, true));
     bindAction(pageOfHands, [this] { PageOfHands_Action(); });
 
-    openList(spades2_, &Window1::Spades2_SortColumn, nullptr);
-    openList(hearts2_, &Window1::Hearts2_SortColumn, nullptr);
-    openList(diamonds2_, &Window1::Diamonds2_SortColumn, nullptr);
-    openList(clubs2_, nullptr, &Window1::Clubs2_Open);
-    openList(results2_, nullptr, nullptr);
+    openList(Spades2(), &Window1::Spades2_SortColumn, nullptr);
+    openList(Hearts2(), &Window1::Hearts2_SortColumn, nullptr);
+    openList(Diamonds2(), &Window1::Diamonds2_SortColumn, nullptr);
+    openList(Clubs2(), nullptr, &Window1::Clubs2_Open);
+    openList(Results2(), nullptr, nullptr);
 }
 
 fw::ListboxView &Window1::ResultsView() const {

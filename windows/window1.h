@@ -13,7 +13,7 @@ class MenuItem;
 // Results, "New Hand" and "Show Page of Hands". It owns the ten lists of the two
 // hand tables; only Results has a view, the others are the deal's working lists
 // and are never seen.
-class Window1 : public fw::Window, public HandTableHost {
+class Window1 : public fw::Window, public HandTables {
     Q_OBJECT
 public:
     // The window's one instance, made on first use.
@@ -21,18 +21,10 @@ public:
 
     Window1();
 
-    // The lists of the two hand tables.
-    fw::Listbox &Spades() override { return spades_; }
-    fw::Listbox &Hearts() override { return hearts_; }
-    fw::Listbox &Diamonds() override { return diamonds_; }
-    fw::Listbox &Clubs() override { return clubs_; }
-    fw::Listbox &Results() override { return results_; }
-    fw::Listbox &Spades2() override { return spades2_; }
-    fw::Listbox &Hearts2() override { return hearts2_; }
-    fw::Listbox &Diamonds2() override { return diamonds2_; }
-    fw::Listbox &Clubs2() override { return clubs2_; }
-    fw::Listbox &Results2() override { return results2_; }
-    void Refresh(bool eraseBackground) override { fw::Window::Refresh(eraseBackground); }
+    void Refresh(bool eraseBackground) override {
+        HandTables::Refresh(eraseBackground);
+        fw::Window::Refresh(eraseBackground);
+    }
 
     fw::PushButton &NewHand() const { return control<fw::PushButton>(QStringLiteral("NewHand")); }
     fw::PushButton &PageOfHands() const {
@@ -70,7 +62,4 @@ private:
     void _CreateControls0();
     // Binds a list's events to this window's handlers and raises its Open event.
     void openList(fw::Listbox &list, bool (Window1::*sortColumn)(int), void (Window1::*open)());
-
-    fw::Listbox spades_{2}, hearts_{2}, diamonds_{2}, clubs_{2}, results_{2};
-    fw::Listbox spades2_{2}, hearts2_{2}, diamonds2_{2}, clubs2_{2}, results2_{2};
 };

@@ -160,6 +160,6 @@ void StartupTest::accessorsFindTheOneMainWindow() {
     Window1 *first = &Window1::instance();
     QCOMPARE(&Window1::instance(), first);
     QCOMPARE(&App::instance(), fw::applicationObject());
-    QCOMPARE(&Module1::Window1(), static_cast<HandTableHost *>(first));
+    QCOMPARE(&Module1::Window1(), static_cast<HandTables *>(first));
     QVERIFY_THROWS_EXCEPTION(fw::NilObjectException, first->control<QWidget>(QStringLiteral("Nothing")));
 }

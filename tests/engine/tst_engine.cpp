@@ -11,7 +11,7 @@ using namespace Module1;
 namespace {
 
 std::unique_ptr<HandTables> tables;
-HandTableHost &testWindow() { return *tables; }
+HandTables &testWindow() { return *tables; }
 
 QStringList column(const fw::Listbox &list, int c) {
     QStringList texts;
@@ -50,6 +50,7 @@ class EngineTest : public QObject {
 private slots:
     void init() {
         tables = std::make_unique<HandTables>();
+        wireSuitListsAsTheMainWindowDoes(*tables);
         setWindowAccessor(testWindow);
         initialise();
     }
