@@ -11,18 +11,7 @@ private slots:
     void init();
     void cleanup();
     void showsNameCreditsAndTheLongVersion();
-    void eachButtonHandsItsOneAddress();
-    void returnPressesSupportOrvane();
-    void aboutFromTheMainWindowShowsOneWindow();
-};
-
-class ManifestTest : public QObject {
-    Q_OBJECT
-private slots:
-    void valueBetweenTakesTheFirstElement_data();
-    void valueBetweenTakesTheFirstElement();
-    void versionsCompareNumberByNumber_data();
-    void versionsCompareNumberByNumber();
+    void buttonsHandTheirAddressesAndOneWindowServes();
 };
 
 class UpdateCheckTest : public QObject {
@@ -33,15 +22,13 @@ private slots:
     void theRequestIsByteExact();
     void repliesEndAsTheManifestSays_data();
     void repliesEndAsTheManifestSays();
-    void aRefusedConnectionIsReportedWithItsCode();
-    void hostileRepliesEndCleanly_data();
-    void hostileRepliesEndCleanly();
-    void aReplyAfterCancelIsIgnored();
+    void failuresEndCleanly_data();
+    void failuresEndCleanly();
     void selfTestShowsTheVersionAndClosesWhenTheCheckStarts();
     void theOfferSaysWhatItOffers_data();
     void theOfferSaysWhatItOffers();
-    void theOffersDownloadIsARealAddress();
+    void missingTagsGiveEmptyValues();
 
 private:
-    std::unique_ptr<LocalHttpServer> server_;
+    std::unique_ptr<LocalHttpServer> server;
 };
