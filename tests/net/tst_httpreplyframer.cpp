@@ -112,6 +112,12 @@ void HttpReplyFramerTest::framesTheReply_data() {
     QTest::newRow("LF line end: LF LF wins over an earlier CR CR")
         << QByteArray("A 1\r\rB: 2\n\nbody") << 0 << true << "complete" << 1
         << QStringList{"B: 2"} << QByteArray("body");
+    QTest::newRow("CR LF anywhere counts, even before the last bare LF")
+        << QByteArray(ok + "A: 1\r\n\r\nB: 2\n\nbody") << 0 << true << "complete" << 200
+        << QStringList{"A: 1"} << QByteArray("B: 2\n\nbody");
+    QTest::newRow("CR LF line end without a double falls back to LF LF before CR CR")
+        << QByteArray(ok + "A: 1\r\rB: 2\n\nbody") << 0 << true << "complete" << 200
+        << QStringList{"A: 1", "B: 2"} << QByteArray("body");
     QTest::newRow("CR LF line end without a double falls back to CR CR")
         << QByteArray(ok + "A: 1\r\r\nbody") << 0 << true << "complete" << 200
         << QStringList{"A: 1"} << QByteArray("\nbody");

@@ -4,9 +4,7 @@
 #include "localhttpserver.h"
 
 #include <QCoreApplication>
-#include <QNetworkProxy>
 #include <QPointer>
-#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -233,23 +231,6 @@ void HttpSocketTest::aSecondGetWhileBusyIsRefusedAndTheFirstGoesOn() {
     QTRY_COMPARE_WITH_TIMEOUT(out.count(), 3, Wait);
     QCOMPARE(out.bodies.size(), 2);
     QCOMPARE(server.connections(), 2);
-}
-
-void HttpSocketTest::goesAroundTheApplicationProxy() {
-    const quint16 deadProxy = refusingPort();
-    QVERIFY(deadProxy != 0);
-    QNetworkProxy::setApplicationProxy(
-        QNetworkProxy(QNetworkProxy::Socks5Proxy, QStringLiteral("127.0.0.1"), deadProxy));
-    const auto restore = qScopeGuard([] { QNetworkProxy::setApplicationProxy(QNetworkProxy()); });
-    LocalHttpServer server;
-    QVERIFY(server.listen());
-    server.answer("HTTP/1.0 200 OK\r\n\r\ndirect");
-    HTTPSocket socket;
-    Outcomes out;
-    out.watch(socket);
-    socket.Get(server.url(QStringLiteral("/")));
-    QTRY_COMPARE_WITH_TIMEOUT(out.count(), 1, Wait);
-    QCOMPARE(out.bodies, QStringList{QStringLiteral("direct")});
 }
 
 void HttpSocketTest::destroyingItMidRequestRaisesNothing_data() {
