@@ -167,6 +167,7 @@ void HttpSocketTest::failsWithACode_data() {
     QTest::newRow("connection refused")
         << QStringLiteral("http://127.0.0.1:%1/Updates/quillory.xml").arg(port) << 102;
     QTest::newRow("host name that cannot be resolved") << "http://nonexistent.invalid/x" << 103;
+    QTest::newRow("no host name") << "http:///Updates/quillory.xml" << 103;
     QTest::newRow("port out of range") << "http://127.0.0.1:65536/x" << 107;
     QTest::newRow("line break in the URL") << "http://127.0.0.1/x\nHost: evil" << 107;
 }
