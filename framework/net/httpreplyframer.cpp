@@ -74,9 +74,7 @@ void HttpReplyFramer::findHeaderEnd(qsizetype from) {
         const qsizetype at = head_.indexOf(end, start);
         if (at < 0)
             continue;
-        headSize_ = at + end.size();
-        if (headSize_ > limit_)
-            return fail();
+        headSize_ = at + end.size(); // takeBody holds it to the limit
         const QByteArray rest = head_.mid(headSize_);
         takeHeaderBlock(QByteArrayView(head_).first(at));
         head_.clear();

@@ -19,10 +19,11 @@ namespace fw {
 // Get returns at once. Each request then ends in exactly one outcome, raised later
 // from the event loop and never inside Get: PageReceived once the reply is complete
 // (Content-Length reached, or the server closed the connection), or Error with a code
-// of httperrors.h when the connection could not be made or the reply grew too large.
-// Once connected, a broken connection ends the page with what arrived; any status,
-// error pages included, arrives as a page. There is no time-out: the caller decides
-// when to give up, by destroying the socket.
+// of httperrors.h when the request could not start, the connection could not be made
+// or the reply grew too large. Once connected, a broken connection ends the page with
+// what arrived (a close before the header block ended gives an empty body); any
+// status, error pages included, arrives as a page. There is no time-out: the caller
+// decides when to give up, by destroying the socket.
 //
 // Each outcome calls its handler first, then emits its signal. Destroying the socket
 // while a request is under way drops the connection and raises nothing more.

@@ -34,7 +34,6 @@ private slots:
     void anEndlessBodyEndsInAnErrorAndTheConnectionCloses_data();
     void anEndlessBodyEndsInAnErrorAndTheConnectionCloses();
     void aSecondGetWhileBusyIsRefusedAndTheFirstGoesOn();
-    void goesAroundTheApplicationProxy();
     void destroyingItMidRequestRaisesNothing_data();
     void destroyingItMidRequestRaisesNothing();
     void aHandlerMayDestroyTheSocket();
