@@ -2,28 +2,21 @@
 
 #include <QProcess>
 #include <QXmlStreamReader>
+#include <QtDebug>
+#include <algorithm>
+#include <cmath>
 
-namespace {
-
-QByteArray run(const QString &program, const QStringList &arguments, QString *error) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0) {
-        *error = program + QStringLiteral(" failed: ") + process.errorString() + QLatin1Char(' ') +
-                 QString::fromLocal8Bit(process.readAllStandardError());
+QList<PdfPage> readPdfPages(const QString &pdfPath) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(-1) || pdftotext.exitCode() != 0) {
+        qWarning() << "pdftotext failed:" << pdftotext.errorString()
+                   << pdftotext.readAllStandardError();
         return {};
     }
-    return process.readAllStandardOutput();
-}
-
-} // namespace
-
-QList<PdfPage> readPdfPages(const QString &pdfPath, QString *error) {
-    const QByteArray xhtml = run(QStringLiteral("pdftotext"),
-                                 {QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")}, error);
     QList<PdfPage> pages;
-    QXmlStreamReader xml(xhtml);
+    QXmlStreamReader xml(pdftotext.readAllStandardOutput());
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
@@ -34,23 +27,17 @@ QList<PdfPage> readPdfPages(const QString &pdfPath, QString *error) {
         if (xml.name() == QLatin1String("page")) {
             pages.append({number("width"), number("height"), {}});
         } else if (xml.name() == QLatin1String("word") && !pages.isEmpty()) {
-            const double xMin = number("xMin"), yMin = number("yMin");
-            const double xMax = number("xMax"), yMax = number("yMax");
-            pages.last().words.append({xml.readElementText(), xMin, yMin, xMax, yMax});
+            PdfWord word{{}, number("xMin"), number("yMin"), number("xMax"), number("yMax")};
+            word.text = xml.readElementText();
+            pages.last().words << word;
         }
     }
-    if (xml.hasError() && error->isEmpty())
-        *error = QStringLiteral("pdftotext output: ") + xml.errorString();
     return pages;
 }
 
-QStringList readPdfFonts(const QString &pdfPath, QString *error) {
-    const QString table = QString::fromLocal8Bit(run(QStringLiteral("pdffonts"), {pdfPath}, error));
-    QStringList names;
-    // Two heading lines, then one font a line, its name first.
-    for (const QString &line : table.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2)) {
-        const QString name = line.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
-        names << name.mid(name.indexOf(QLatin1Char('+')) + 1);
-    }
-    return names;
+QList<PdfWord> inReadingOrder(QList<PdfWord> words) {
+    std::sort(words.begin(), words.end(), [](const PdfWord &a, const PdfWord &b) {
+        return std::pair(std::lround(a.yMax), a.xMin) < std::pair(std::lround(b.yMax), b.xMin);
+    });
+    return words;
 }

@@ -2,10 +2,10 @@
 
 #include <QList>
 #include <QString>
-#include <QStringList>
 
-// What poppler's pdftotext and pdffonts read back from a printed PDF, in points from each
-// page's top-left corner.
+// The words of a printed PDF as poppler's pdftotext -bbox reads them back, in points from each
+// page's top-left corner: a word runs from its glyph origin (xMin) and between the font's
+// ascent and descent (yMin, yMax).
 struct PdfWord {
     QString text;
     double xMin, yMin, xMax, yMax;
@@ -16,9 +16,9 @@ struct PdfPage {
     QList<PdfWord> words;
 };
 
-// The pages and their words in the file's order (pdftotext -bbox). Sets error and returns
-// nothing when the tool fails.
-QList<PdfPage> readPdfPages(const QString &pdfPath, QString *error);
+// The pages and their words in the file's order; nothing, with a warning, when the tool fails.
+QList<PdfPage> readPdfPages(const QString &pdfPath);
 
-// The base names of the fonts the file uses, without a subset's tag (pdffonts).
-QStringList readPdfFonts(const QString &pdfPath, QString *error);
+// The words in reading order: line by line from the top, each line from the left. (pdftotext
+// may take the two spaces between sentences for a gap between columns and read a column first.)
+QList<PdfWord> inReadingOrder(QList<PdfWord> words);
