@@ -12,6 +12,14 @@ namespace {
 
 const QStringList ranks = {"A", "K", "Q", "J", "10", "9", "8", "7", "6", "5", "4", "3", "2"};
 
+// AddressSanitizer keeps freed memory in quarantine to catch its later use, so
+// resident memory grows under it whatever the program does.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool memoryIsMeaningful = false;
+#else
+constexpr bool memoryIsMeaningful = true;
+#endif
+
 long residentKilobytes() {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
@@ -68,7 +76,8 @@ private slots:
                 warm = residentKilobytes();
         }
         qInfo("resident memory grew by %ld kB after round 100", residentKilobytes() - warm);
-        QVERIFY2(residentKilobytes() - warm < 2048, "memory grew by 2 MiB or more after warming up");
+        if (memoryIsMeaningful)
+            QVERIFY2(residentKilobytes() - warm < 2048, "memory grew by 2 MiB or more after warming up");
     }
 
     void aThousandPagesOfHands() {
@@ -92,7 +101,8 @@ private slots:
                 warm = residentKilobytes();
         }
         qInfo("resident memory grew by %ld kB after round 100", residentKilobytes() - warm);
-        QVERIFY2(residentKilobytes() - warm < 2048, "memory grew by 2 MiB or more after warming up");
+        if (memoryIsMeaningful)
+            QVERIFY2(residentKilobytes() - warm < 2048, "memory grew by 2 MiB or more after warming up");
     }
 };
 
