@@ -7,11 +7,14 @@
 #include <memory>
 
 using namespace Module1;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 std::unique_ptr<HandTables> tables;
-HandTables &testWindow() { return *tables; }
+
+const QStringList ranks = {"A", "K", "Q", "J", "10", "9", "8", "7", "6", "5", "4", "3", "2"};
+const QString letters = u"abcdefghijklm"_s;
 
 QStringList column(const fw::Listbox &list, int c) {
     QStringList texts;
@@ -27,20 +30,19 @@ QStringList deck(const fw::StringArray &cards) {
     return texts;
 }
 
-const QStringList rankOrder = {"A", "K", "Q", "J", "10", "9", "8", "7", "6", "5", "4", "3", "2"};
-const QStringList letters = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m"};
-
-// Puts the given card texts into entries 0 to 12 of a deck, as a shuffle might.
-void placeHand(fw::StringArray &cards, const QStringList &hand) {
-    for (int i = 0; i < hand.size(); ++i)
-        cards[i] = hand[i];
+// The five lists of a hand table: the four suits, then Results.
+QList<fw::Listbox *> table(bool second) {
+    HandTables &t = *tables;
+    if (second)
+        return {&t.Spades2(), &t.Hearts2(), &t.Diamonds2(), &t.Clubs2(), &t.Results2()};
+    return {&t.Spades(), &t.Hearts(), &t.Diamonds(), &t.Clubs(), &t.Results()};
 }
 
-QStringList allOf(const char *suit) {
-    QStringList hand;
-    for (const QString &rank : rankOrder)
-        hand << QString::fromLatin1(suit) + rank;
-    return hand;
+QStringList tableTexts(bool second) {
+    QStringList texts;
+    for (fw::Listbox *list : table(second))
+        texts << (column(*list, 0) + column(*list, 1)).join(u',');
+    return texts;
 }
 
 } // namespace
@@ -51,283 +53,142 @@ private slots:
     void init() {
         tables = std::make_unique<HandTables>();
         wireSuitListsAsTheMainWindowDoes(*tables);
-        setWindowAccessor(testWindow);
+        setWindowAccessor([]() -> HandTables & { return *tables; });
         initialise();
     }
     void cleanup() { release(); }
 
-    void initialiseGivesTheLabelsTheirTexts();
-    void releaseEmptiesTheTextsAndDropsTheDecks();
-    void getHandBuildsTheDeckInItsFixedOrder();
-    void aDealNeverGrowsShrinksOrRepeatsTheDeck();
-    void aSeededDealFillsTheTableConsistently();
-    void aVoidSuitStaysEmptyAndGivesAnEmptyHolding();
-    void thirteenOfOneSuitGiveATwentySevenCharacterHolding();
-    void lettersAreWrittenBeforeSortingAndRowsMoveWhole();
-    void clubsSortWithoutASortColumnHandler();
-    void twoSortsInARowGiveTheSameOrder();
-    void clearTablesEmptiesTheFiveListsWithoutRedrawing();
-    void twinsNeverTouchTheOtherTable();
-    void redrawsAreCountedPerOperation();
-    void rowCountsAreReadAfreshOnEveryPass();
-    void noWindowRaisesNilObject();
-};
-
-void EngineTest::initialiseGivesTheLabelsTheirTexts() {
-    QCOMPARE(Cards.Ubound(), 51);
-    QCOMPARE(Cards2.Ubound(), 51);
-    QCOMPARE(Cards[0], QString());
-    QCOMPARE(QStringList({Title1, Title2, Title3, Title4}),
-             QStringList({"Spades:", "Hearts:", "Diamonds:", "Clubs:"}));
-    QCOMPARE(QStringList({Points1, Points2, Points3, Points4, Points5, Points6, Points7, Points8}),
-             QStringList({"Hand 1 Points:", "Hand 2 Points", "Hand 3 Points:", "Hand 4 Points:",
-                          "Hand 5 Points:", "Hand 6 Points:", "Hand 7 Points:", "Hand 8 Points:"}));
-    QCOMPARE(Points2.size(), 13);
-    QCOMPARE(Bid, QStringLiteral("Open Bid:"));
-    for (int n = 0; n < 8; ++n) {
-        QVERIFY(SpadesOfHand[n].isEmpty() && HeartsOfHand[n].isEmpty());
-        QVERIFY(DiamondsOfHand[n].isEmpty() && ClubsOfHand[n].isEmpty());
+    void initialiseAndRelease() {
+        QCOMPARE(
+            QStringList({Title1, Title2, Title3, Title4, Bid}) +
+                QStringList(std::begin(Points), std::end(Points)),
+            QStringList({"Spades:", "Hearts:", "Diamonds:", "Clubs:", "Open Bid:", "Hand 1 Points:",
+                         "Hand 2 Points", "Hand 3 Points:", "Hand 4 Points:", "Hand 5 Points:",
+                         "Hand 6 Points:", "Hand 7 Points:", "Hand 8 Points:"}));
+        Spades5 = u"A K "_s;
+        release();
+        QCOMPARE(Cards.Ubound() + Cards2.Ubound(), -2);
+        QCOMPARE(Title1 + Points1 + Points2 + Points8 + Bid + Spades5, QString());
+        // Without a window every operation raises.
+        setWindowAccessor(nullptr);
+        QVERIFY_THROWS_EXCEPTION(fw::NilObjectException, ClearTables2());
     }
-    QCOMPARE(&Spades2, &SpadesOfHand[1]);
-    QCOMPARE(&Clubs8, &ClubsOfHand[7]);
-    QCOMPARE(&Y25, &Y[25]);
-}
 
-void EngineTest::releaseEmptiesTheTextsAndDropsTheDecks() {
-    MakeHand2();
-    Spades5 = QStringLiteral("A K ");
-    release();
-    QCOMPARE(Cards.Ubound(), -1);
-    QCOMPARE(Cards2.Ubound(), -1);
-    QVERIFY(Title1.isEmpty() && Points2.isEmpty() && Points8.isEmpty() && Bid.isEmpty());
-    QVERIFY(Spades5.isEmpty());
-    // A deal without its deck raises rather than writing past it.
-    QVERIFY_THROWS_EXCEPTION(fw::OutOfBoundsException, getHand());
-}
-
-void EngineTest::getHandBuildsTheDeckInItsFixedOrder() {
-    Cards[7] = QStringLiteral("left over");
-    getHand();
-    QCOMPARE(Cards[0], QStringLiteral("SA"));
-    QCOMPARE(Cards[4], QStringLiteral("S10"));
-    QCOMPARE(Cards[12], QStringLiteral("S2"));
-    QCOMPARE(Cards[13], QStringLiteral("HA"));
-    QCOMPARE(Cards[26], QStringLiteral("DA"));
-    QCOMPARE(Cards[39], QStringLiteral("CA"));
-    QCOMPARE(Cards[51], QStringLiteral("C2"));
-    QCOMPARE(Cards[7], QStringLiteral("S7"));
-    QStringList expected;
-    for (const char *suit : {"S", "H", "D", "C"})
-        expected << allOf(suit);
-    QCOMPARE(deck(Cards), expected);
-    QCOMPARE(deck(Cards2), QStringList(52, QString())); // the other deck is not touched
-}
-
-void EngineTest::aDealNeverGrowsShrinksOrRepeatsTheDeck() {
-    getHand();
-    const QStringList ordered = deck(Cards);
-    for (int round = 0; round < 50; ++round) {
-        MakeHand();
-        QCOMPARE(Cards.Ubound(), 51);
-        const QStringList dealt = deck(Cards);
-        QCOMPARE(QSet<QString>(dealt.begin(), dealt.end()).size(), 52);
-        QCOMPARE(QSet<QString>(dealt.begin(), dealt.end()),
-                 QSet<QString>(ordered.begin(), ordered.end()));
-    }
-}
-
-void EngineTest::aSeededDealFillsTheTableConsistently() {
-    fw::seedShuffleForTesting(42);
-    MakeHand();
-    HandTables &t = *tables;
-    fw::Listbox *suits[4] = {&t.Spades(), &t.Hearts(), &t.Diamonds(), &t.Clubs()};
-    const QString suitLetters = QStringLiteral("SHDC");
-    int rows = 0;
-    for (int s = 0; s < 4; ++s) {
-        const QStringList ranks = column(*suits[s], 0);
-        rows += ranks.size();
-        QCOMPARE(QSet<QString>(ranks.begin(), ranks.end()).size(), ranks.size());
-        // Ordered Ace down to 2, each rank beside its letter.
-        QStringList expectedOrder = rankOrder;
-        expectedOrder.removeIf([&](const QString &r) { return !ranks.contains(r); });
-        QCOMPARE(ranks, expectedOrder);
-        for (int r = 0; r < suits[s]->ListCount(); ++r)
-            QCOMPARE(suits[s]->Cell(r, 1), letters[rankOrder.indexOf(ranks[r])]);
-        // The list holds exactly the cards of its suit among entries 0 to 12.
-        QStringList fromDeck;
-        for (int i = 0; i <= 12; ++i)
-            if (Cards[i].at(0) == suitLetters.at(s))
-                fromDeck << Cards[i].mid(1);
-        QCOMPARE(QSet<QString>(fromDeck.begin(), fromDeck.end()),
-                 QSet<QString>(ranks.begin(), ranks.end()));
-        // Summary row: label, then each rank followed by one blank.
-        QString holding;
-        for (const QString &rank : ranks)
-            holding += rank + QLatin1Char(' ');
-        QCOMPARE(t.Results().Cell(s, 1), holding);
-    }
-    QCOMPARE(rows, 13);
-    QCOMPARE(column(t.Results(), 0), QStringList({"Spades:", "Hearts:", "Diamonds:", "Clubs:"}));
-    QCOMPARE(t.Results().ListCount(), 4);
-    const QString all = column(t.Results(), 1).join(QString());
-    QCOMPARE(all.count(QLatin1Char(' ')), 13);
-}
-
-void EngineTest::aVoidSuitStaysEmptyAndGivesAnEmptyHolding() {
-    // Four hearts, four diamonds, five clubs, no spades; the ten of diamonds and
-    // the ace of clubs among them.
-    placeHand(Cards, {"H2", "D10", "CA", "HK", "C3", "D4", "H10", "CQ", "DA", "C7", "HJ", "D9", "C10"});
-    SortIntoSuits();
-    HandTables &t = *tables;
-    QCOMPARE(t.Spades().ListCount(), 0);
-    QCOMPARE(column(t.Diamonds(), 0), QStringList({"10", "4", "A", "9"}));
-    QCOMPARE(column(t.Clubs(), 0), QStringList({"A", "3", "Q", "7", "10"}));
-    QCOMPARE(column(t.Clubs(), 1), QStringList(5, QString()));
-    AddSortLettersAndSort();
-    GiveResults();
-    QCOMPARE(t.Spades().ListCount(), 0);
-    QCOMPARE(column(t.Results(), 1),
-             QStringList({"", "K J 10 2 ", "A 10 9 4 ", "A Q 10 7 3 "}));
-    QCOMPARE(t.Results().Cell(0, 0), QStringLiteral("Spades:"));
-}
-
-void EngineTest::thirteenOfOneSuitGiveATwentySevenCharacterHolding() {
-    QStringList hand = allOf("S");
-    std::reverse(hand.begin(), hand.end());
-    placeHand(Cards, hand);
-    SortIntoSuits();
-    AddSortLettersAndSort();
-    GiveResults();
-    HandTables &t = *tables;
-    QCOMPARE(column(t.Spades(), 0), rankOrder);
-    QCOMPARE(column(t.Spades(), 1), letters);
-    const QString holding = t.Results().Cell(0, 1);
-    QCOMPARE(holding, QStringLiteral("A K Q J 10 9 8 7 6 5 4 3 2 "));
-    QCOMPARE(holding.size(), 27);
-    QCOMPARE(column(t.Results(), 1).mid(1), QStringList({"", "", ""}));
-}
-
-void EngineTest::lettersAreWrittenBeforeSortingAndRowsMoveWhole() {
-    fw::Listbox &hearts = tables->Hearts();
-    for (const char *rank : {"10", "A", "2"})
-        hearts.AddRow(QString::fromLatin1(rank));
-    QStringList lettersBeforeSort;
-    hearts.SortColumnHandler = [&](int) {
-        lettersBeforeSort = column(hearts, 1);
-        sortOnSortLetters(hearts);
-        return false;
-    };
-    // A row holding no rank text keeps its column 1 and sorts by it.
-    tables->Diamonds().AddRow({QStringLiteral("x"), QStringLiteral("z")});
-    tables->Diamonds().AddRow(QStringLiteral("K"));
-    AddSortLettersAndSort();
-    QCOMPARE(lettersBeforeSort, QStringList({"e", "a", "m"}));
-    QCOMPARE(column(hearts, 0), QStringList({"A", "10", "2"}));
-    QCOMPARE(column(hearts, 1), QStringList({"a", "e", "m"}));
-    QCOMPARE(column(tables->Diamonds(), 0), QStringList({"K", "x"}));
-    QCOMPARE(column(tables->Diamonds(), 1), QStringList({"b", "z"}));
-}
-
-void EngineTest::clubsSortWithoutASortColumnHandler() {
-    QVERIFY(!tables->Clubs().SortColumnHandler);
-    QVERIFY(!tables->Clubs2().SortColumnHandler);
-    for (const char *rank : {"3", "J", "9", "A"})
-        tables->Clubs2().AddRow(QString::fromLatin1(rank));
-    AddSortLettersAndSort2();
-    QCOMPARE(column(tables->Clubs2(), 0), QStringList({"A", "J", "9", "3"}));
-}
-
-void EngineTest::twoSortsInARowGiveTheSameOrder() {
-    placeHand(Cards, {"S5", "SK", "S10", "HQ", "H2", "D3", "DJ", "C4", "CK", "S2", "SA", "D10", "C9"});
-    SortIntoSuits();
-    AddSortLettersAndSort();
-    QList<QStringList> once;
-    for (fw::Listbox *l : {&tables->Spades(), &tables->Hearts(), &tables->Diamonds(), &tables->Clubs()})
-        once << column(*l, 0) + column(*l, 1);
-    AddSortLettersAndSort();
-    QList<QStringList> twice;
-    for (fw::Listbox *l : {&tables->Spades(), &tables->Hearts(), &tables->Diamonds(), &tables->Clubs()})
-        twice << column(*l, 0) + column(*l, 1);
-    QCOMPARE(twice, once);
-    QCOMPARE(once[0], QStringList({"A", "K", "10", "5", "2", "a", "b", "e", "j", "m"}));
-}
-
-void EngineTest::clearTablesEmptiesTheFiveListsWithoutRedrawing() {
-    ClearTables(); // already empty
-    QCOMPARE(tables->refreshCount, 0);
-    MakeHand();
-    MakeHand2();
-    const long long before = tables->refreshCount;
-    ClearTables();
-    QCOMPARE(tables->refreshCount, before);
-    for (fw::Listbox *l : {&tables->Spades(), &tables->Hearts(), &tables->Diamonds(),
-                           &tables->Clubs(), &tables->Results()})
-        QCOMPARE(l->ListCount(), 0);
-    QCOMPARE(tables->Results2().ListCount(), 4);
-    ClearTables2();
-    QCOMPARE(tables->Results2().ListCount(), 0);
-}
-
-void EngineTest::twinsNeverTouchTheOtherTable() {
-    MakeHand();
-    const QStringList deck1 = deck(Cards);
-    QList<QStringList> table1;
-    for (fw::Listbox *l : {&tables->Spades(), &tables->Hearts(), &tables->Diamonds(),
-                           &tables->Clubs(), &tables->Results()})
-        table1 << column(*l, 0) + column(*l, 1);
-    for (int page = 0; page < 8; ++page)
-        MakeHand2();
-    QCOMPARE(deck(Cards), deck1);
-    QList<QStringList> after;
-    for (fw::Listbox *l : {&tables->Spades(), &tables->Hearts(), &tables->Diamonds(),
-                           &tables->Clubs(), &tables->Results()})
-        after << column(*l, 0) + column(*l, 1);
-    QCOMPARE(after, table1);
-
-    const QStringList deck2 = deck(Cards2);
-    const QStringList results2 = column(tables->Results2(), 1);
-    MakeHand();
-    QCOMPARE(deck(Cards2), deck2);
-    QCOMPARE(column(tables->Results2(), 1), results2);
-}
-
-void EngineTest::redrawsAreCountedPerOperation() {
-    long long &count = tables->refreshCount;
-    getHand();
-    Cards.Shuffle();
-    QCOMPARE(count, 0);
-    SortIntoSuits();
-    QCOMPARE(count, 13); // one per card
-    AddSortLettersAndSort();
-    QCOMPARE(count, 14); // one after the fourth list
-    GiveResults();
-    QCOMPARE(count, 18); // one per summary row
-    MakeHand2();
-    QCOMPARE(count, 36);
-}
-
-void EngineTest::rowCountsAreReadAfreshOnEveryPass() {
-    // A row that appears while a suit is being lettered is lettered too: the loop
-    // bound is the list's row count at each pass, not the count before the loop.
-    fw::Listbox &hearts = tables->Hearts();
-    hearts.AddRow(QStringLiteral("K"));
-    bool added = false;
-    hearts.setChangeHandler([&] {
-        if (!added) {
-            added = true;
-            hearts.AddRow(QStringLiteral("2"));
+    void getHandOrdersTheDeckAndADealOnlyPermutesIt() {
+        getHand();
+        const QStringList ordered = deck(Cards);
+        QCOMPARE(QStringList({ordered[0], ordered[4], ordered[12], ordered[13], ordered[51]}),
+                 QStringList({"SA", "S10", "S2", "HA", "C2"}));
+        QStringList expected;
+        for (const char *suit : {"S", "H", "D", "C"})
+            for (const QString &rank : ranks)
+                expected << QLatin1String(suit) + rank;
+        QCOMPARE(ordered, expected);
+        // A deal never grows, shrinks or repeats the deck, and leaves no row of the last one.
+        for (int round = 0; round < 50; ++round) {
+            MakeHand();
+            const QStringList dealt = deck(Cards);
+            QCOMPARE(dealt.size(), 52);
+            QCOMPARE(QSet<QString>(dealt.begin(), dealt.end()),
+                     QSet<QString>(ordered.begin(), ordered.end()));
+            QCOMPARE(column(tables->Results(), 1).join(QString()).count(u' '), 13);
         }
-    });
-    AddSortLettersAndSort();
-    QCOMPARE(column(hearts, 0), QStringList({"K", "2"}));
-    QCOMPARE(column(hearts, 1), QStringList({"b", "m"}));
-}
+    }
 
-void EngineTest::noWindowRaisesNilObject() {
-    setWindowAccessor(nullptr);
-    QVERIFY_THROWS_EXCEPTION(fw::NilObjectException, MakeHand());
-    QVERIFY_THROWS_EXCEPTION(fw::NilObjectException, ClearTables2());
-}
+    void aSeededDealFillsTheTableConsistently() {
+        fw::seedShuffleForTesting(42);
+        MakeHand();
+        int rows = 0;
+        for (int s = 0; s < 4; ++s) {
+            // The cards of this suit among entries 0 to 12, from Ace down, each rank once.
+            QStringList dealt;
+            QString holding;
+            for (const QString &rank : ranks)
+                if (deck(Cards).mid(0, 13).contains(QChar(u"SHDC"[s]) + rank)) {
+                    dealt << rank;
+                    holding += rank + u' ';
+                }
+            QCOMPARE(column(*table(false)[s], 0), dealt);
+            QCOMPARE(tables->Results().Cell(s, 1), holding);
+            rows += table(false)[s]->ListCount();
+        }
+        QCOMPARE(rows, 13);
+        QCOMPARE(column(tables->Results(), 0),
+                 QStringList({"Spades:", "Hearts:", "Diamonds:", "Clubs:"}));
+    }
+
+    void handTablesBuiltByHand_data() {
+        QTest::addColumn<QString>("hand");
+        QTest::addColumn<int>("sorts");
+        QTest::addColumn<QString>("holdings"); // the four rows of Results, cut at "|"
+        QTest::newRow("void suit") << "H2 D10 CA HK C3 D4 H10 CQ DA C7 HJ D9 C10" << 1
+                                   << "|K J 10 2 |A 10 9 4 |A Q 10 7 3 ";
+        QTest::newRow("thirteen of one suit")
+            << "S2 S3 S4 S5 S6 S7 S8 S9 S10 SJ SQ SK SA" << 1 << "A K Q J 10 9 8 7 6 5 4 3 2 |||";
+        QTest::newRow("10, A, 2") << "H10 HA H2 S3 S6 S9 D4 DQ C8 CJ C5 S7 D2" << 1
+                                  << "9 7 6 3 |A 10 2 |Q 4 2 |J 8 5 ";
+        QTest::newRow("two sorts in a row")
+            << "S5 SK S10 HQ H2 D3 DJ C4 CK S2 SA D10 C9" << 2 << "A K 10 5 2 |Q 2 |J 10 3 |K 9 4 ";
+    }
+
+    void handTablesBuiltByHand() {
+        QFETCH(QString, hand);
+        QFETCH(int, sorts);
+        QFETCH(QString, holdings);
+        QVERIFY(!tables->Clubs().SortColumnHandler); // clubs sort with no SortColumn handler
+        ClearTables();                               // DeleteAllRows on empty lists
+        for (int i = 0; i < 13; ++i)
+            Cards[i] = hand.split(u' ')[i];
+        SortIntoSuits();
+        for (int n = 0; n < sorts; ++n)
+            AddSortLettersAndSort();
+        GiveResults();
+        QCOMPARE(column(tables->Results(), 1).join(u'|'), holdings);
+        for (const fw::Listbox *list : table(false).first(4))
+            for (int r = 0; r < list->ListCount(); ++r)
+                QCOMPARE(list->Cell(r, 1), QString(letters.at(ranks.indexOf(list->Cell(r, 0)))));
+    }
+
+    void twinsKeepToTheirOwnTableAndRedrawPerStep() {
+        MakeHand();
+        const QStringList deck1 = deck(Cards), table1 = tableTexts(false);
+        const long long &redraws = tables->refreshCount;
+        QCOMPARE(redraws, 18);
+        const QStringList hand = u"C3 CJ C9 CA S4 H6 D8 S10 HQ DK SA H2 D5"_s.split(u' ');
+        for (int i = 0; i < 13; ++i)
+            Cards2[i] = hand[i];
+        SortIntoSuits2();
+        QCOMPARE(redraws, 18 + 13); // one per card
+        AddSortLettersAndSort2();
+        QCOMPARE(redraws, 18 + 14); // one after the fourth list
+        GiveResults2();
+        QCOMPARE(redraws, 18 + 18); // one per summary row
+        QCOMPARE(column(tables->Results2(), 1).join(u'|'), u"A 10 4 |Q 6 2 |K 8 5 |A J 9 3 "_s);
+        MakeHand2();
+        QCOMPARE(deck(Cards), deck1);
+        QCOMPARE(tableTexts(false), table1);
+        const QStringList deck2 = deck(Cards2), table2 = tableTexts(true);
+        MakeHand();
+        QCOMPARE(deck(Cards2), deck2);
+        QCOMPARE(tableTexts(true), table2);
+        ClearTables();
+        ClearTables2();
+        QCOMPARE(redraws, 72); // clearing redraws nothing
+        QCOMPARE(tableTexts(false) + tableTexts(true), QStringList(10, QString()));
+    }
+
+    void rowCountsAreReadAfreshOnEveryPass() {
+        // A row added while a suit is being lettered is lettered too.
+        fw::Listbox &hearts = tables->Hearts();
+        hearts.AddRow(QStringLiteral("K"));
+        hearts.setChangeHandler([&] {
+            if (hearts.ListCount() == 1)
+                hearts.AddRow(QStringLiteral("2"));
+        });
+        AddSortLettersAndSort();
+        QCOMPARE(column(hearts, 0) + column(hearts, 1), QStringList({"K", "2", "b", "m"}));
+    }
+};
 
 QTEST_APPLESS_MAIN(EngineTest)
 #include "tst_engine.moc"
