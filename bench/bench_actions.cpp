@@ -1,8 +1,10 @@
-// The page of eight hands as the user meets it: a press of "Show Page of Hands" until the page
-// window has painted, and printing the page to a PDF file. Runs on the offscreen platform.
+// The user's actions as the user meets them: "New Hand" until the hand has painted, "Show Page
+// of Hands" until the page window has painted, and printing the page and the help to a PDF file.
+// Runs on the offscreen platform.
 #include "app/app.h"
 #include "app/startup.h"
 #include "framework/ui/canvas.h"
+#include "framework/ui/listboxview.h"
 #include "framework/ui/printing.h"
 #include "framework/ui/screen.h"
 #include "windows/window1.h"
@@ -32,6 +34,24 @@ bool waitForPaint(const PaintCounter &counter, long long before) {
     return counter.paints > before;
 }
 
+void NewHand(benchmark::State &state) {
+    Window1 &main = Window1::instance();
+    QWidget *list = main.ResultsView().viewport();
+    PaintCounter counter;
+    list->installEventFilter(&counter);
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        const long long before = counter.paints;
+        main.NewHand().click();
+        if (!waitForPaint(counter, before)) {
+            state.SkipWithError("the hand did not paint");
+            break;
+        }
+    }
+    list->removeEventFilter(&counter);
+}
+BENCHMARK(NewHand)->Unit(benchmark::kMicrosecond);
+
 void ShowPageOfHands(benchmark::State &state) {
     Window1 &main = Window1::instance();
     main.PageOfHands().click();
@@ -60,6 +80,16 @@ void PrintPageToPdf(benchmark::State &state) {
     fw::setPrinterDialogForTesting({});
 }
 BENCHMARK(PrintPageToPdf)->Unit(benchmark::kMicrosecond);
+
+void PrintHelpToPdf(benchmark::State &state) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("help.pdf"));
+    fw::setPrinterDialogForTesting([&] { return fw::pdfPrinterGraphics(pdf); });
+    for (auto _ : state)
+        benchmark::DoNotOptimize(App::instance()._FilePrintHelp_Action());
+    fw::setPrinterDialogForTesting({});
+}
+BENCHMARK(PrintHelpToPdf)->Unit(benchmark::kMicrosecond);
 
 // The offscreen platform says at every Show that it cannot raise a window; that is not
 // something the user would see, and writing it out would be timed with the action.
