@@ -22,47 +22,37 @@ public:
     // "http://127.0.0.1:PORT" followed by path.
     QString url(const QString &path) const;
 
-    // Scripts for what comes next. Unless told otherwise the server answers each request
-    // (once its blank line has arrived) with reply and then closes the connection.
-
-    // pieceSize > 0 writes the reply that many bytes at a time, delayMs apart.
-    void answer(const QByteArray &reply, int pieceSize = 0, int delayMs = 0);
+    // Scripts for the connections to come. answer: once a request's blank line has
+    // arrived, sends reply and closes; pieceSize > 0 writes it that many bytes at a
+    // time, delayMs apart.
+    void answer(const QByteArray &reply, int pieceSize = 0, int delayMs = 0) {
+        script(Mode::AnswerAndClose, reply, pieceSize, delayMs);
+    }
     // Answers, then leaves the connection open: the client has to see the end itself.
-    void answerAndStayOpen(const QByteArray &reply);
+    void answerAndStayOpen(const QByteArray &reply) { script(Mode::StayOpen, reply); }
     // Closes each connection as soon as it is accepted, reading nothing.
-    void closeAtOnce();
+    void closeAtOnce() { script(Mode::CloseAtOnce); }
     // Reads the request and then neither answers nor closes.
-    void neverAnswer();
+    void neverAnswer() { script(Mode::StayOpen); }
     // Sends head, then body bytes for as long as the client stays.
-    void sendEndlessBody(const QByteArray &head);
+    void sendEndlessBody(const QByteArray &head) { script(Mode::Endless, head); }
 
     // The raw bytes of the last request, as far as they arrived.
     QByteArray request() const { return request_; }
     int requests() const { return requests_; }
-    int connections() const { return connections_; }
-    // Connections that have ended, whichever side closed them.
-    int closedConnections() const { return closed_; }
-    // Bytes that went out to the system, all connections together.
-    qint64 bytesSent() const { return sent_; }
 
 private:
-    enum class Script { Answer, AnswerAndStayOpen, CloseAtOnce, NeverAnswer, EndlessBody };
+    enum class Mode { AnswerAndClose, StayOpen, CloseAtOnce, Endless };
 
+    void script(Mode mode, const QByteArray &reply = {}, int pieceSize = 0, int delayMs = 0);
     void accept();
-    void read(QTcpSocket *client);
-    void respond(QTcpSocket *client);
     void writePieces(QTcpSocket *client, QByteArray rest);
     void writeMore(QTcpSocket *client);
 
     QTcpServer server_;
     quint16 port_ = 0;
-    Script script_ = Script::Answer;
-    QByteArray reply_;
-    int pieceSize_ = 0;
-    int delayMs_ = 0;
-    QByteArray request_;
-    int requests_ = 0;
-    int connections_ = 0;
-    int closed_ = 0;
+    Mode mode_ = Mode::AnswerAndClose;
+    QByteArray reply_, request_;
+    int pieceSize_ = 0, delayMs_ = 0, requests_ = 0;
     qint64 sent_ = 0;
 };
