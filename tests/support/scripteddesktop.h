@@ -3,35 +3,33 @@
 #include "framework/ui/dialogs.h"
 
 #include <QStringList>
+#include <functional>
 
-// Stands in for the user's desktop: records every message box, beep, dialog and
-// address, and answers each dialog with the next scripted button. Installs itself
-// for its lifetime.
+// Stands in for the user's desktop while it lives: records every message box, beep,
+// dialog and address, and answers each dialog with the next scripted button.
 class ScriptedDesktop : public fw::Desktop {
 public:
-    ScriptedDesktop();
-    ~ScriptedDesktop() override;
+    ScriptedDesktop() { fw::setDesktopForTesting(this); }
+    ~ScriptedDesktop() override { fw::setDesktopForTesting(nullptr); }
 
-    void msgBox(const QString &text) override;
-    void beep() override;
-    Answer messageDialog(const fw::MessageDialog &dialog) override;
-    void showURL(const QString &url) override;
+    void msgBox(const QString &text) override {
+        events << QStringLiteral("msgbox: ") + text;
+        if (whileMessageBoxShown)
+            whileMessageBoxShown(); // the box is modal: the test looks around from here
+    }
+    void beep() override { events << QStringLiteral("beep"); }
+    Answer messageDialog(const fw::MessageDialog &dialog) override {
+        events << QStringLiteral("dialog: ") + dialog.Title;
+        dialogs << dialog;
+        return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
+    }
+    void showURL(const QString &url) override { urls << url; }
 
-    // Everything in the order it happened: "beep", "msgbox: <text>",
-    // "dialog: <title>", "url: <address>".
+    // "beep", "msgbox: <text>" and "dialog: <title>", in the order they came.
     QStringList events;
-    QStringList messages;
+    QList<fw::MessageDialog> dialogs;
     QStringList urls;
-    // The dialogs as they were shown.
-    struct ShownDialog {
-        QString title, message, explanation;
-        int icon;
-        bool cancelVisible, alternateVisible;
-        QString actionCaption, cancelCaption, alternateCaption;
-    };
-    QList<ShownDialog> dialogs;
-    // Answers for the coming dialogs, in order; Cancel when none is left.
+    // Answers for the coming dialogs; Cancel when none is left.
     QList<Answer> answers;
-    // Runs while a message box is up (the box is modal: the test acts from here).
     std::function<void()> whileMessageBoxShown;
 };

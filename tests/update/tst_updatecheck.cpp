@@ -153,8 +153,8 @@ void UpdateCheckTest::repliesEndAsTheManifestSays() {
     if (events.contains(current))
         QVERIFY(label == QStringLiteral("This version is current.") && !barShown);
     if (!message.isEmpty()) {
-        QCOMPARE(desktop.dialogs[0].message, message);
-        QCOMPARE(desktop.dialogs[0].explanation, explanation);
+        QCOMPARE(desktop.dialogs[0].Message, message);
+        QCOMPARE(desktop.dialogs[0].Explanation, explanation);
     }
 }
 
@@ -248,12 +248,12 @@ void UpdateCheckTest::theOfferSaysWhatItOffers() {
     desktop.answers << Answer(answer);
     window.askUpgrade(QStringLiteral("2.0.0"), QStringLiteral("What is new"),
                       QStringLiteral("http://dl.example/q"), free);
-    const ScriptedDesktop::ShownDialog &shown = desktop.dialogs.value(0);
-    QCOMPARE(shown.title + u'|' + shown.message + u'|' + shown.explanation,
+    const fw::MessageDialog shown = desktop.dialogs.value(0);
+    QCOMPARE(shown.Title + u'|' + shown.Message + u'|' + shown.Explanation,
              QStringLiteral("New version available!|") + offered(QStringLiteral("2.0.0"), free) +
                  QStringLiteral("|What is new"));
-    QVERIFY(shown.icon == 3 && shown.cancelVisible && shown.alternateVisible);
-    QCOMPARE(shown.alternateCaption, QStringLiteral("Go to Website"));
+    QVERIFY(shown.Icon == 3 && shown.CancelButton.Visible && shown.AlternateActionButton.Visible);
+    QCOMPARE(shown.AlternateActionButton.Caption, QStringLiteral("Go to Website"));
     QCOMPARE(desktop.urls, urls);
     QCOMPARE(!window.isClosed(), staysOpen);
     // From a real check, the download goes to the maker's site: never an empty address.
