@@ -13,7 +13,8 @@ inline const QString manifestAddress =
     QStringLiteral("http://") + makerHost + QStringLiteral("/Updates/quillory.xml");
 // "Go to Website" in the upgrade offer: the manifest's host, no path.
 inline const QString makerWebSite = QStringLiteral("http://") + makerHost;
-inline const QString authorMail = QStringLiteral("mailto:") + QStringLiteral("author@orvane.example");
+inline const QString authorMail =
+    QStringLiteral("mailto:") + QStringLiteral("author@orvane.example");
 inline const QString orderPage = QStringLiteral("http://") + QStringLiteral("order.store.example") +
                                  QStringLiteral("/?") + QStringLiteral("QUILLORY") +
                                  QStringLiteral("&lang=en");

@@ -78,5 +78,9 @@ fw::MenuItem &itemOfBar(const fw::Application &app, const QString &name) {
 }
 } // namespace
 
-fw::MenuItem &App::FileQuit() { return itemOfBar(*this, QStringLiteral("FileQuit")); }
-fw::MenuItem &App::FilePrintHelp() { return itemOfBar(*this, QStringLiteral("FilePrintHelp")); }
+fw::MenuItem &App::FileQuit() {
+    return itemOfBar(*this, QStringLiteral("FileQuit"));
+}
+fw::MenuItem &App::FilePrintHelp() {
+    return itemOfBar(*this, QStringLiteral("FilePrintHelp"));
+}

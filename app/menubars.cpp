@@ -39,10 +39,10 @@ void buildMenu(fw::MenuBar &bar, const char *name, const char *text,
 
 // The Edit menu of the main window's bar and of the page window's bar.
 const std::initializer_list<ItemDesign> editItems = {
-    {"EditUndo", "&Undo", "Cmd+Z"},      {"UntitledMenu1", "-", ""},
-    {"EditCut", "Cu&t", "Cmd+X"},        {"EditCopy", "&Copy", "Cmd+C"},
-    {"EditPaste", "&Paste", "Cmd+V"},    {"EditClear", "&Delete", ""},
-    {"UntitledMenu0", "-", ""},          {"EditSelectAll", "Select &All", "Cmd+A"},
+    {"EditUndo", "&Undo", "Cmd+Z"},   {"UntitledMenu1", "-", ""},
+    {"EditCut", "Cu&t", "Cmd+X"},     {"EditCopy", "&Copy", "Cmd+C"},
+    {"EditPaste", "&Paste", "Cmd+V"}, {"EditClear", "&Delete", ""},
+    {"UntitledMenu0", "-", ""},       {"EditSelectAll", "Select &All", "Cmd+A"},
 };
 
 std::unique_ptr<MenuBar1> bar1;
@@ -72,7 +72,9 @@ void MenuBar1::Untitled0() {
                {"FileQuit", "Quit", "Cmd+Q"}});
 }
 
-void MenuBar1::Untitled1() { buildMenu(*this, "EditMenu", "&Edit", editItems); }
+void MenuBar1::Untitled1() {
+    buildMenu(*this, "EditMenu", "&Edit", editItems);
+}
 
 void MenuBar1::Untitled2() {
     buildMenu(*this, "CheckforUpdateMenu", "Check for Update",
@@ -99,7 +101,9 @@ void MenuBar2::Untitled0() {
     buildMenu(*this, "FileMenu", "File", {{"FilePrintPageofHands", "Print Page of Hands", ""}});
 }
 
-void MenuBar2::Untitled1() { buildMenu(*this, "EditMenu", "&Edit", editItems); }
+void MenuBar2::Untitled1() {
+    buildMenu(*this, "EditMenu", "&Edit", editItems);
+}
 
 MenuBar3 &MenuBar3::instance() {
     if (!bar3)

@@ -13,7 +13,9 @@ namespace {
 
 std::unique_ptr<App> application;
 
-HandTables &mainWindow() { return Window1::instance(); }
+HandTables &mainWindow() {
+    return Window1::instance();
+}
 
 } // namespace
 

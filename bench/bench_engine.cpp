@@ -6,7 +6,9 @@
 namespace {
 
 HandTables *tables;
-HandTables &window() { return *tables; }
+HandTables &window() {
+    return *tables;
+}
 
 void setUp() {
     static HandTables shared;

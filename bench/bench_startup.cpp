@@ -67,8 +67,10 @@ int main(int argc, char **argv) {
         const char *name = qstrcmp(what, "empty") == 0  ? "empty Qt window"
                            : qstrcmp(what, "text") == 0 ? "Qt window with one line of text"
                                                         : "Quillory";
-        std::printf("start-up to first paint, %s: %.1f ms (median of %d)\n", name, median(times), launches);
-        std::printf("resident memory after start-up, %s: %.1f MiB\n", name, median(memory) / 1024.0);
+        std::printf("start-up to first paint, %s: %.1f ms (median of %d)\n", name, median(times),
+                    launches);
+        std::printf("resident memory after start-up, %s: %.1f MiB\n", name,
+                    median(memory) / 1024.0);
     }
     return 0;
 }

@@ -8,7 +8,9 @@
 
 namespace {
 HandTables *tables;
-HandTables &window() { return *tables; }
+HandTables &window() {
+    return *tables;
+}
 } // namespace
 
 int main(int argc, char **argv) {

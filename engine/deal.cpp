@@ -29,22 +29,21 @@ struct Table {
 
 Table table1() {
     return {Cards,
-            {&HandTables::Spades, &HandTables::Hearts, &HandTables::Diamonds,
-             &HandTables::Clubs},
+            {&HandTables::Spades, &HandTables::Hearts, &HandTables::Diamonds, &HandTables::Clubs},
             &HandTables::Results};
 }
 
 Table table2() {
-    return {Cards2,
-            {&HandTables::Spades2, &HandTables::Hearts2, &HandTables::Diamonds2,
-             &HandTables::Clubs2},
-            &HandTables::Results2};
+    return {
+        Cards2,
+        {&HandTables::Spades2, &HandTables::Hearts2, &HandTables::Diamonds2, &HandTables::Clubs2},
+        &HandTables::Results2};
 }
 
 // The texts that the suit and rank tests compare with.
 constexpr std::array<std::u16string_view, 4> suitLetters{u"S", u"H", u"D", u"C"};
 constexpr std::array<std::u16string_view, 13> ranks{u"A", u"K", u"Q", u"J", u"10", u"9", u"8",
-                                                    u"7", u"6", u"5", u"4", u"3", u"2"};
+                                                    u"7", u"6", u"5", u"4", u"3",  u"2"};
 
 // Texts shared by every deal. They are literals: copying one only copies a pointer,
 // and Right cuts a rank off a card text without allocating.
@@ -55,14 +54,12 @@ struct Texts {
     std::array<QString, 4> labels{u"Spades:"_s, u"Hearts:"_s, u"Diamonds:"_s, u"Clubs:"_s};
     // Every card text in deck order: suit letter, then rank text.
     std::array<QString, 52> cards{
-        u"SA"_s, u"SK"_s, u"SQ"_s, u"SJ"_s, u"S10"_s, u"S9"_s, u"S8"_s,
-        u"S7"_s, u"S6"_s, u"S5"_s, u"S4"_s, u"S3"_s, u"S2"_s,
-        u"HA"_s, u"HK"_s, u"HQ"_s, u"HJ"_s, u"H10"_s, u"H9"_s, u"H8"_s,
-        u"H7"_s, u"H6"_s, u"H5"_s, u"H4"_s, u"H3"_s, u"H2"_s,
-        u"DA"_s, u"DK"_s, u"DQ"_s, u"DJ"_s, u"D10"_s, u"D9"_s, u"D8"_s,
-        u"D7"_s, u"D6"_s, u"D5"_s, u"D4"_s, u"D3"_s, u"D2"_s,
-        u"CA"_s, u"CK"_s, u"CQ"_s, u"CJ"_s, u"C10"_s, u"C9"_s, u"C8"_s,
-        u"C7"_s, u"C6"_s, u"C5"_s, u"C4"_s, u"C3"_s, u"C2"_s};
+        u"SA"_s, u"SK"_s, u"SQ"_s, u"SJ"_s,  u"S10"_s, u"S9"_s, u"S8"_s, u"S7"_s,  u"S6"_s,
+        u"S5"_s, u"S4"_s, u"S3"_s, u"S2"_s,  u"HA"_s,  u"HK"_s, u"HQ"_s, u"HJ"_s,  u"H10"_s,
+        u"H9"_s, u"H8"_s, u"H7"_s, u"H6"_s,  u"H5"_s,  u"H4"_s, u"H3"_s, u"H2"_s,  u"DA"_s,
+        u"DK"_s, u"DQ"_s, u"DJ"_s, u"D10"_s, u"D9"_s,  u"D8"_s, u"D7"_s, u"D6"_s,  u"D5"_s,
+        u"D4"_s, u"D3"_s, u"D2"_s, u"CA"_s,  u"CK"_s,  u"CQ"_s, u"CJ"_s, u"C10"_s, u"C9"_s,
+        u"C8"_s, u"C7"_s, u"C6"_s, u"C5"_s,  u"C4"_s,  u"C3"_s, u"C2"_s};
 };
 
 const Texts &texts() {
@@ -153,18 +150,42 @@ void makeHand(const Table &table) {
 
 } // namespace
 
-void getHand() { buildDeck(table1()); }
-void SortIntoSuits() { splitIntoSuits(table1()); }
-void ClearTables() { clear(table1()); }
-void AddSortLettersAndSort() { letterAndSort(table1()); }
-void GiveResults() { writeSummary(table1()); }
-void MakeHand() { makeHand(table1()); }
+void getHand() {
+    buildDeck(table1());
+}
+void SortIntoSuits() {
+    splitIntoSuits(table1());
+}
+void ClearTables() {
+    clear(table1());
+}
+void AddSortLettersAndSort() {
+    letterAndSort(table1());
+}
+void GiveResults() {
+    writeSummary(table1());
+}
+void MakeHand() {
+    makeHand(table1());
+}
 
-void getHand2() { buildDeck(table2()); }
-void SortIntoSuits2() { splitIntoSuits(table2()); }
-void ClearTables2() { clear(table2()); }
-void AddSortLettersAndSort2() { letterAndSort(table2()); }
-void GiveResults2() { writeSummary(table2()); }
-void MakeHand2() { makeHand(table2()); }
+void getHand2() {
+    buildDeck(table2());
+}
+void SortIntoSuits2() {
+    splitIntoSuits(table2());
+}
+void ClearTables2() {
+    clear(table2());
+}
+void AddSortLettersAndSort2() {
+    letterAndSort(table2());
+}
+void GiveResults2() {
+    writeSummary(table2());
+}
+void MakeHand2() {
+    makeHand(table2());
+}
 
 } // namespace Module1

@@ -2,7 +2,9 @@
 
 #include "framework/core/exceptions.h"
 
-void HandTables::Refresh(bool) { ++refreshCount; }
+void HandTables::Refresh(bool) {
+    ++refreshCount;
+}
 
 void sortOnSortLetters(fw::Listbox &list) {
     list.setSortedColumn(1);
@@ -10,8 +12,8 @@ void sortOnSortLetters(fw::Listbox &list) {
 }
 
 void wireSuitListsAsTheMainWindowDoes(HandTables &t) {
-    for (fw::Listbox *list : {&t.Spades(), &t.Hearts(), &t.Diamonds(), &t.Spades2(), &t.Hearts2(),
-                              &t.Diamonds2()})
+    for (fw::Listbox *list :
+         {&t.Spades(), &t.Hearts(), &t.Diamonds(), &t.Spades2(), &t.Hearts2(), &t.Diamonds2()})
         list->SortColumnHandler = [list](int) {
             sortOnSortLetters(*list);
             return false;
@@ -26,7 +28,9 @@ namespace {
 HandTables &(*windowAccessor)() = nullptr;
 }
 
-void setWindowAccessor(HandTables &(*accessor)()) { windowAccessor = accessor; }
+void setWindowAccessor(HandTables &(*accessor)()) {
+    windowAccessor = accessor;
+}
 
 HandTables &Window1() {
     if (!windowAccessor)

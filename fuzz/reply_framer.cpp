@@ -51,7 +51,8 @@ Result frame(qsizetype limit, QByteArrayView reply, const std::array<qsizetype, 
     // Without the close, only the Content-Length completes a reply, and exactly.
     if (!closes && framer.state() == State::Complete) {
         bool ok = false;
-        const qint64 length = framer.headers().Value(QStringLiteral("Content-Length")).toLongLong(&ok);
+        const qint64 length =
+            framer.headers().Value(QStringLiteral("Content-Length")).toLongLong(&ok);
         check(ok && length == framer.body().size());
     }
     check(framer.bodyText().size() == framer.body().size());

@@ -5,12 +5,17 @@
 #include "framework/ui/dialogs.h"
 
 namespace {
-const QString credits = QStringLiteral("Developed by\rMara Lindqvist\r\rSr. Beta Tester\rTomas Okafor");
+const QString credits =
+    QStringLiteral("Developed by\rMara Lindqvist\r\rSr. Beta Tester\rTomas Okafor");
 }
 
-void AboutBox::Layout() { setDesign(QStringLiteral("About..."), 264, 295); }
+void AboutBox::Layout() {
+    setDesign(QStringLiteral("About..."), 264, 295);
+}
 
-void AboutBox::CreateControls() { _CreateControls0(); }
+void AboutBox::CreateControls() {
+    _CreateControls0();
+}
 
 void AboutBox::_CreateControls0() {
     const QFont systemBold = fw::designFont(QStringLiteral("System"), 0, true);
@@ -26,12 +31,13 @@ void AboutBox::_CreateControls0() {
     web->setFont(systemBold);
     bindAction(web, [this] { PushButton2_Action(); });
 
-    auto *creditsLabel = addControl(new fw::Label(credits), QStringLiteral("StaticText2"), 80, 86, 104, 87);
+    auto *creditsLabel =
+        addControl(new fw::Label(credits), QStringLiteral("StaticText2"), 80, 86, 104, 87);
     creditsLabel->setFont(fw::designFont(QStringLiteral("System"), 0, false));
     creditsLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    auto *name = addControl(new fw::Label(QStringLiteral("Quillory")), QStringLiteral("StaticText1"),
-                            20, 20, 224, 45);
+    auto *name = addControl(new fw::Label(QStringLiteral("Quillory")),
+                            QStringLiteral("StaticText1"), 20, 20, 224, 45);
     name->setFont(fw::designFont(QStringLiteral("Arial"), 30, true));
     name->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
@@ -53,10 +59,18 @@ void AboutBox::_CreateControls0() {
     bindAction(order, [this] { OrderPage_Action(); });
 }
 
-void AboutBox::PushButton1_Action() { fw::ShowURL(addresses::authorMail); }
+void AboutBox::PushButton1_Action() {
+    fw::ShowURL(addresses::authorMail);
+}
 
-void AboutBox::PushButton2_Action() { fw::ShowURL(addresses::makerWebAddress); }
+void AboutBox::PushButton2_Action() {
+    fw::ShowURL(addresses::makerWebAddress);
+}
 
-void AboutBox::StaticText4_Open() { StaticText4().setText(App::instance().LongVersion()); }
+void AboutBox::StaticText4_Open() {
+    StaticText4().setText(App::instance().LongVersion());
+}
 
-void AboutBox::OrderPage_Action() { fw::ShowURL(addresses::orderPage); }
+void AboutBox::OrderPage_Action() {
+    fw::ShowURL(addresses::orderPage);
+}

@@ -11,13 +11,19 @@ class AboutBox : public fw::Window {
 public:
     static AboutBox &instance() { return fw::implicitInstance<AboutBox>(); }
 
-    fw::PushButton &PushButton1() const { return control<fw::PushButton>(QStringLiteral("PushButton1")); }
-    fw::PushButton &PushButton2() const { return control<fw::PushButton>(QStringLiteral("PushButton2")); }
+    fw::PushButton &PushButton1() const {
+        return control<fw::PushButton>(QStringLiteral("PushButton1"));
+    }
+    fw::PushButton &PushButton2() const {
+        return control<fw::PushButton>(QStringLiteral("PushButton2"));
+    }
     fw::Label &StaticText2() const { return control<fw::Label>(QStringLiteral("StaticText2")); }
     fw::Label &StaticText1() const { return control<fw::Label>(QStringLiteral("StaticText1")); }
     fw::Label &StaticText3() const { return control<fw::Label>(QStringLiteral("StaticText3")); }
     fw::Label &StaticText4() const { return control<fw::Label>(QStringLiteral("StaticText4")); }
-    fw::PushButton &OrderPage() const { return control<fw::PushButton>(QStringLiteral("OrderPage")); }
+    fw::PushButton &OrderPage() const {
+        return control<fw::PushButton>(QStringLiteral("OrderPage"));
+    }
 
     void PushButton1_Action();
     void PushButton2_Action();

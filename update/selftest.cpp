@@ -3,13 +3,17 @@
 #include "app/app.h"
 #include "update/updatewindow.h"
 
-void selfTest::Layout() { setDesign(QStringLiteral("Self Test"), 212, 102); }
+void selfTest::Layout() {
+    setDesign(QStringLiteral("Self Test"), 212, 102);
+}
 
-void selfTest::CreateControls() { _CreateControls0(); }
+void selfTest::CreateControls() {
+    _CreateControls0();
+}
 
 void selfTest::_CreateControls0() {
-    auto *caption = addControl(new fw::Label(QStringLiteral("Version:")), QStringLiteral("StaticText1"),
-                               38, 19, 67, 20);
+    auto *caption = addControl(new fw::Label(QStringLiteral("Version:")),
+                               QStringLiteral("StaticText1"), 38, 19, 67, 20);
     caption->setFont(fw::designFont(QStringLiteral("System"), 0, true));
     caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -26,7 +30,9 @@ void selfTest::_CreateControls0() {
     bindAction(check, [this] { PushButton1_Action(); });
 }
 
-void selfTest::StaticText2_Open() { StaticText2().setText(App::instance().LongVersion()); }
+void selfTest::StaticText2_Open() {
+    StaticText2().setText(App::instance().LongVersion());
+}
 
 void selfTest::PushButton1_Action() {
     // Making the update window sends the request and closes this window; this

@@ -11,7 +11,9 @@ public:
 
     fw::Label &StaticText1() const { return control<fw::Label>(QStringLiteral("StaticText1")); }
     fw::Label &StaticText2() const { return control<fw::Label>(QStringLiteral("StaticText2")); }
-    fw::PushButton &PushButton1() const { return control<fw::PushButton>(QStringLiteral("PushButton1")); }
+    fw::PushButton &PushButton1() const {
+        return control<fw::PushButton>(QStringLiteral("PushButton1"));
+    }
 
     void StaticText2_Open();
     void PushButton1_Action();

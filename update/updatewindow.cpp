@@ -19,9 +19,13 @@ void updateWindow::setManifestAddressForTesting(const QString &address) {
     manifestAddressOverride = address;
 }
 
-void updateWindow::Layout() { setDesign(QStringLiteral("Update"), 300, 120); }
+void updateWindow::Layout() {
+    setDesign(QStringLiteral("Update"), 300, 120);
+}
 
-void updateWindow::CreateControls() { _CreateControls0(); }
+void updateWindow::CreateControls() {
+    _CreateControls0();
+}
 
 void updateWindow::_CreateControls0() {
     auto *status = addControl(new fw::Label(QStringLiteral("Checking for updates...")),
@@ -38,7 +42,9 @@ void updateWindow::_CreateControls0() {
                                                  const QString &body) {
         runAction([&] { hp_PageReceived(*socket, url, status, headers, body); });
     };
-    socket->ErrorHandler = [this, socket](int code) { runAction([&] { hp_Error(*socket, code); }); };
+    socket->ErrorHandler = [this, socket](int code) {
+        runAction([&] { hp_Error(*socket, code); });
+    };
 
     auto *cancel = addControl(new fw::PushButton(QStringLiteral("Cancel")),
                               QStringLiteral("PushButton1"), 208, 80, 72, 20);
@@ -61,12 +67,14 @@ void updateWindow::hp_Error(fw::HTTPSocket &, int code) {
         return;
     fw::Beep();
     fw::MsgBox(QStringLiteral("There was a communication error ") +
-               QStringLiteral("with the website. Please try ") + QStringLiteral("again later. (Code: ") +
-               fw::Str(code) + QStringLiteral(")"));
+               QStringLiteral("with the website. Please try ") +
+               QStringLiteral("again later. (Code: ") + fw::Str(code) + QStringLiteral(")"));
     Close();
 }
 
-void updateWindow::PushButton1_Action() { Close(); }
+void updateWindow::PushButton1_Action() {
+    Close();
+}
 
 QString updateWindow::startTag(const QString &name) {
     return QStringLiteral("<") + name + QStringLiteral(">");
@@ -81,8 +89,8 @@ QString updateWindow::returnValue(const QString &body, const QString &name) {
 }
 
 // Only the body counts: any status, an error page included, is read as a manifest.
-void updateWindow::hp_PageReceived(fw::HTTPSocket &, const QString &, int, const fw::InternetHeaders &,
-                                   const QString &body) {
+void updateWindow::hp_PageReceived(fw::HTTPSocket &, const QString &, int,
+                                   const fw::InternetHeaders &, const QString &body) {
     // A reply that arrives after Cancel finds nobody waiting for it.
     if (isClosed())
         return;
@@ -107,8 +115,8 @@ void updateWindow::hp_PageReceived(fw::HTTPSocket &, const QString &, int, const
     askUpgrade(version, description, addresses::makerWebAddress, free);
 }
 
-void updateWindow::askUpgrade(const QString &version, const QString &description, const QString &url,
-                              bool free) {
+void updateWindow::askUpgrade(const QString &version, const QString &description,
+                              const QString &url, bool free) {
     fw::MessageDialog dialog;
     dialog.Title = QStringLiteral("New version available!");
     QString message = QStringLiteral("Version ") + version + QStringLiteral(" is now available. ") +

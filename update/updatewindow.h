@@ -12,9 +12,13 @@ public:
     static updateWindow &instance() { return fw::implicitInstance<updateWindow>(); }
 
     fw::Label &StaticText1() const { return control<fw::Label>(QStringLiteral("StaticText1")); }
-    fw::ProgressBar &ProgressBar1() const { return control<fw::ProgressBar>(QStringLiteral("ProgressBar1")); }
+    fw::ProgressBar &ProgressBar1() const {
+        return control<fw::ProgressBar>(QStringLiteral("ProgressBar1"));
+    }
     fw::HTTPSocket &hp() const { return control<fw::HTTPSocket>(QStringLiteral("hp")); }
-    fw::PushButton &PushButton1() const { return control<fw::PushButton>(QStringLiteral("PushButton1")); }
+    fw::PushButton &PushButton1() const {
+        return control<fw::PushButton>(QStringLiteral("PushButton1"));
+    }
 
     void hp_PageReceived(fw::HTTPSocket &socket, const QString &url, int status,
                          const fw::InternetHeaders &headers, const QString &body);

@@ -16,9 +16,12 @@ void Window1::Layout() {
     setDesign(QStringLiteral("Your Bridge Hand"), 310, 142);
 }
 
-void Window1::CreateControls() { _CreateControls0(); }
+void Window1::CreateControls() {
+    _CreateControls0();
+}
 
-void Window1::openList(fw::Listbox &list, bool (Window1::*sortColumn)(int), void (Window1::*open)()) {
+void Window1::openList(fw::Listbox &list, bool (Window1::*sortColumn)(int),
+                       void (Window1::*open)()) {
     if (sortColumn)
         list.SortColumnHandler = [this, sortColumn](int column) {
             bool result = false;
@@ -38,7 +41,8 @@ void Window1::_CreateControls0() {
     openList(Diamonds(), &Window1::Diamonds_SortColumn, nullptr);
     openList(Clubs(), nullptr, &Window1::Clubs_Open);
 
-    auto *results = addControl(new fw::ListboxView(Results()), QStringLiteral("Results"), 20, 20, 270, 66);
+    auto *results =
+        addControl(new fw::ListboxView(Results()), QStringLiteral("Results"), 20, 20, 270, 66);
     results->setColumnWidths(QStringLiteral("30%,70%"));
     openList(Results(), nullptr, nullptr);
 
@@ -82,7 +86,9 @@ bool Window1::Diamonds_SortColumn(int) {
 }
 
 // The clubs lists have no sort handler: they are set up once, when they open.
-void Window1::Clubs_Open() { sortOnSortLetters(Clubs()); }
+void Window1::Clubs_Open() {
+    sortOnSortLetters(Clubs());
+}
 
 bool Window1::Spades2_SortColumn(int) {
     sortOnSortLetters(Spades2());
@@ -99,7 +105,9 @@ bool Window1::Diamonds2_SortColumn(int) {
     return false;
 }
 
-void Window1::Clubs2_Open() { sortOnSortLetters(Clubs2()); }
+void Window1::Clubs2_Open() {
+    sortOnSortLetters(Clubs2());
+}
 
 void Window1::NewHand_Action() {
     Module1::ClearTables();
@@ -150,7 +158,9 @@ bool Window1::_CheckforUpdateCheckNow_Action() {
     return false;
 }
 
-void Window1::Event_Close() { App::instance().Quit(0); }
+void Window1::Event_Close() {
+    App::instance().Quit(0);
+}
 
 fw::MenuItem &Window1::menuItem(const QString &name) const {
     fw::MenuItem *item = WindowMenuBar() ? WindowMenuBar()->Lookup(name) : nullptr;

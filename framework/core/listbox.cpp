@@ -55,7 +55,9 @@ int Listbox::ColumnSortDirection(int column) const {
 void Listbox::setColumnSortDirection(int column, int direction) {
     if (column < 0 || column >= columns_)
         return;
-    directions_[std::size_t(column)] = direction < 0 ? Descending : direction > 0 ? Ascending : NoSort;
+    directions_[std::size_t(column)] = direction < 0   ? Descending
+                                       : direction > 0 ? Ascending
+                                                       : NoSort;
 }
 
 void Listbox::PressHeader(int column) {

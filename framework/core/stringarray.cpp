@@ -34,8 +34,12 @@ void StringArray::throwOutOfBounds() {
     throw OutOfBoundsException("array index out of bounds");
 }
 
-void StringArray::Shuffle() { std::shuffle(entries_.begin(), entries_.end(), generator()); }
+void StringArray::Shuffle() {
+    std::shuffle(entries_.begin(), entries_.end(), generator());
+}
 
-void seedShuffleForTesting(std::uint64_t seed) { generator().seed(seed); }
+void seedShuffleForTesting(std::uint64_t seed) {
+    generator().seed(seed);
+}
 
 } // namespace fw

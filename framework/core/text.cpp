@@ -4,7 +4,9 @@
 
 namespace fw {
 
-int Len(const QString &s) { return int(s.size()); }
+int Len(const QString &s) {
+    return int(s.size());
+}
 
 QString Left(const QString &s, int count) {
     if (count <= 0)
@@ -44,7 +46,9 @@ QString Mid(const QString &s, int start, int count) {
     return s.mid(start - 1, count);
 }
 
-int InStr(const QString &s, const QString &find) { return InStr(1, s, find); }
+int InStr(const QString &s, const QString &find) {
+    return InStr(1, s, find);
+}
 
 int InStr(int start, const QString &s, const QString &find) {
     if (find.isEmpty())
@@ -108,6 +112,8 @@ double Val(const QString &s) {
     return QByteArray(begin, p - begin).toDouble();
 }
 
-QString Str(long long n) { return QString::number(n); }
+QString Str(long long n) {
+    return QString::number(n);
+}
 
 } // namespace fw

@@ -65,7 +65,10 @@ void HttpReplyFramer::findHeaderEnd(qsizetype from) {
             sawCrLf_ = sawCrLf_ || (i > 0 && head_[i - 1] == '\r');
         }
     }
-    const char *lineEndTwice = sawCrLf_ ? "\r\n\r\n" : sawLf_ ? "\n\n" : sawCr_ ? "\r\r" : "\r\n\r\n";
+    const char *lineEndTwice = sawCrLf_ ? "\r\n\r\n"
+                               : sawLf_ ? "\n\n"
+                               : sawCr_ ? "\r\r"
+                                        : "\r\n\r\n";
     // Every candidate is one of the same three patterns, and none of them was in the
     // bytes before, so a match now must reach into the new bytes.
     const qsizetype start = std::max<qsizetype>(0, from - 3);
@@ -93,7 +96,8 @@ void HttpReplyFramer::takeHeaderBlock(QByteArrayView block) {
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const qsizetype colon = lines[i].indexOf(QLatin1Char(':'));
         if (colon > 0)
-            headers_.AppendHeader(lines[i].left(colon).trimmed(), lines[i].mid(colon + 1).trimmed());
+            headers_.AppendHeader(lines[i].left(colon).trimmed(),
+                                  lines[i].mid(colon + 1).trimmed());
     }
     contentLength_ = contentLengthNumber(headers_.Value(QStringLiteral("Content-Length")));
 }

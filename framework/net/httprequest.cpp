@@ -27,10 +27,13 @@ HttpRequest HttpRequest::fromUrl(const QString &url) {
 }
 
 QByteArray HttpRequest::toBytes() const {
-    return "GET " + target.toUtf8() + " HTTP/1.0\r\n"
+    return "GET " + target.toUtf8() +
+           " HTTP/1.0\r\n"
            "Accept: */*\r\n"
            "Accept-Language: en\r\n"
-           "Host: " + hostPart.toUtf8() + "\r\n"
+           "Host: " +
+           hostPart.toUtf8() +
+           "\r\n"
            "\r\n";
 }
 

@@ -34,7 +34,9 @@ int httpErrorCodeFor(QAbstractSocket::SocketError error) {
 
 HTTPSocket::HTTPSocket(QObject *parent) : QObject(parent) {}
 
-HTTPSocket::~HTTPSocket() { dropSocket(); }
+HTTPSocket::~HTTPSocket() {
+    dropSocket();
+}
 
 void HTTPSocket::Get(const QString &url) {
     if (IsBusy())

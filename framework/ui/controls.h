@@ -11,8 +11,7 @@ namespace fw {
 class Label : public QLabel {
     Q_OBJECT
 public:
-    explicit Label(const QString &text = QString(), QWidget *parent = nullptr)
-        : QLabel(parent) {
+    explicit Label(const QString &text = QString(), QWidget *parent = nullptr) : QLabel(parent) {
         setTextFormat(Qt::PlainText);
         setTextInteractionFlags(Qt::NoTextInteraction);
         setOpenExternalLinks(false);
@@ -22,7 +21,8 @@ public:
     void setText(const QString &text) {
         text_ = text;
         QString shown = text;
-        shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        shown.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+            .replace(QLatin1Char('\r'), QLatin1Char('\n'));
         QLabel::setText(shown);
     }
     QString Text() const { return text_; }

@@ -77,7 +77,9 @@ Desktop &desktop() {
 
 } // namespace
 
-MessageDialog::MessageDialog() { ActionButton.Visible = true; }
+MessageDialog::MessageDialog() {
+    ActionButton.Visible = true;
+}
 
 MessageDialogButton *MessageDialog::ShowModal() {
     switch (desktop().messageDialog(*this)) {
@@ -91,10 +93,18 @@ MessageDialogButton *MessageDialog::ShowModal() {
     return &CancelButton;
 }
 
-void MsgBox(const QString &text) { desktop().msgBox(text); }
-void Beep() { desktop().beep(); }
-void ShowURL(const QString &url) { desktop().showURL(url); }
+void MsgBox(const QString &text) {
+    desktop().msgBox(text);
+}
+void Beep() {
+    desktop().beep();
+}
+void ShowURL(const QString &url) {
+    desktop().showURL(url);
+}
 
-void setDesktopForTesting(Desktop *desktop) { standIn = desktop; }
+void setDesktopForTesting(Desktop *desktop) {
+    standIn = desktop;
+}
 
 } // namespace fw

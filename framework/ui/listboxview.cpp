@@ -11,7 +11,8 @@ namespace fw {
 // and are few, so every change simply resets the model.
 class ListboxModel : public QAbstractTableModel {
 public:
-    explicit ListboxModel(Listbox &list, QObject *parent) : QAbstractTableModel(parent), list_(list) {
+    explicit ListboxModel(Listbox &list, QObject *parent)
+        : QAbstractTableModel(parent), list_(list) {
         list_.setChangeHandler([this] {
             beginResetModel();
             endResetModel();

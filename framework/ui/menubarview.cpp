@@ -66,14 +66,15 @@ void enableMenuItems(MenuBar &bar, Window &window) {
         MenuItem &menu = bar.Item(m);
         for (int i = 0; i < menu.Count(); ++i) {
             MenuItem &item = menu.Item(i);
-            const bool handled = window.hasMenuHandler(item.Name) ||
-                                 (app && app->hasMenuHandler(item.Name));
+            const bool handled =
+                window.hasMenuHandler(item.Name) || (app && app->hasMenuHandler(item.Name));
             item.Enabled = item.AutoEnable && (handled || editCommandAvailable(item.Name));
         }
     }
     if (app)
         guarded([app] { app->Event_EnableMenuItems(); });
-    for (QMenu *qmenu : window.menuBar()->findChildren<QMenu *>(QString(), Qt::FindDirectChildrenOnly))
+    for (QMenu *qmenu :
+         window.menuBar()->findChildren<QMenu *>(QString(), Qt::FindDirectChildrenOnly))
         if (MenuItem *menu = bar.Child(qmenu->objectName()))
             applyEnabled(*menu, qmenu);
 }

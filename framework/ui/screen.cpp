@@ -11,7 +11,9 @@ namespace {
 int heightForTesting = -1;
 }
 
-void setScreenAvailableHeightForTesting(int height) { heightForTesting = height; }
+void setScreenAvailableHeightForTesting(int height) {
+    heightForTesting = height;
+}
 
 int ScreenAvailableHeight() {
     if (heightForTesting >= 0)

@@ -96,7 +96,9 @@ void Window::ShowModal() {
     deleteWhenIdle();
 }
 
-void Window::Close() { close(); }
+void Window::Close() {
+    close();
+}
 
 void Window::closeEvent(QCloseEvent *event) {
     event->accept();
@@ -121,8 +123,12 @@ void Window::Refresh(bool) {
         child->update();
 }
 
-int Window::Width() const { return content_->width(); }
-int Window::Height() const { return content_->height(); }
+int Window::Width() const {
+    return content_->width();
+}
+int Window::Height() const {
+    return content_->height();
+}
 
 void Window::setWidth(int width) {
     content_->setFixedWidth(std::clamp(width, smallestSide, largestSide));
@@ -148,15 +154,21 @@ void Window::runAction(const std::function<void()> &action) {
     });
 }
 
-void Window::setDefaultButton(QAbstractButton *button) { defaultButton_ = button; }
-void Window::setCancelButton(QAbstractButton *button) { cancelButton_ = button; }
+void Window::setDefaultButton(QAbstractButton *button) {
+    defaultButton_ = button;
+}
+void Window::setCancelButton(QAbstractButton *button) {
+    cancelButton_ = button;
+}
 
 void Window::bindAction(QAbstractButton *button, std::function<void()> action) {
     connect(button, &QAbstractButton::clicked, this,
             [this, action = std::move(action)] { runAction(action); });
 }
 
-Window *frontWindow() { return qobject_cast<Window *>(QApplication::activeWindow()); }
+Window *frontWindow() {
+    return qobject_cast<Window *>(QApplication::activeWindow());
+}
 
 bool dispatchMenuItem(const QString &itemName, Window *front) {
     bool ran = false;

@@ -81,8 +81,8 @@ protected:
     // Design helpers for Layout and CreateControls.
     void setDesign(const QString &title, int width, int height, bool visible = true);
     // Registers a control under its name at its design place in the content area.
-    template <typename T> T *addControl(T *control, const QString &name, int left, int top,
-                                        int width, int height) {
+    template <typename T>
+    T *addControl(T *control, const QString &name, int left, int top, int width, int height) {
         control->setParent(content_);
         control->setObjectName(name);
         control->setGeometry(left, top, width, height);
