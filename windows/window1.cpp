@@ -161,10 +161,3 @@ bool Window1::_CheckforUpdateCheckNow_Action() {
 void Window1::Event_Close() {
     App::instance().Quit(0);
 }
-
-fw::MenuItem &Window1::menuItem(const QString &name) const {
-    fw::MenuItem *item = WindowMenuBar() ? WindowMenuBar()->Lookup(name) : nullptr;
-    if (!item)
-        throw fw::NilObjectException(("no menu item " + name).toStdString());
-    return *item;
-}

@@ -6,8 +6,7 @@
 
 namespace fw {
 class ListboxView;
-class MenuItem;
-} // namespace fw
+}
 
 // The main window, "Your Bridge Hand": the hand on show as four summary rows in
 // Results, "New Hand" and "Show Page of Hands". It owns the ten lists of the two
@@ -49,8 +48,6 @@ public:
     bool _HelpAbout_Action();
     bool _CheckforUpdateCheckNow_Action();
 
-    // Items of the window's menu bar, looked up by name.
-    fw::MenuItem &menuItem(const QString &name) const;
 
 protected:
     void Layout() override;

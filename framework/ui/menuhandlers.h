@@ -18,7 +18,6 @@ public:
     bool hasMenuHandler(const QString &itemName) const { return handlers_.contains(itemName); }
     // The handler registered under that name; an empty function when there is none.
     Handler menuHandler(const QString &itemName) const { return handlers_.value(itemName); }
-    QStringList menuHandlerNames() const { return handlers_.keys(); }
 
 private:
     QHash<QString, Handler> handlers_;
