@@ -1,7 +1,6 @@
 #include "comparenear.h"
 #include "pdfreader.h"
 #include "recordinggraphics.h"
-#include "testmain.h"
 
 #include "app/app.h"
 #include "app/startup.h"
@@ -16,68 +15,46 @@
 #include "windows/window2.h"
 
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <algorithm>
 #include <tuple>
 
 namespace {
 
-const QLocale german(QLocale::German, QLocale::Germany);
+using Drawn = std::tuple<int, int, QString>; // y, x, text: sorted, they are in reading order
 
-// Where the page stands. Row r of hands starts 180 r below the first row's top, its six lines
-// (spades, hearts, diamonds, clubs, points, bid) at 0, 20, 40, 60, 100 and 120 below that.
-// The left column (hands 1 to 4) has its labels at x 25 and holdings at 120, the right one
-// (hands 5 to 8) at 330 and 425.
-struct Places {
-    int headerX, headerY, top, footerX, footerY, size;
-    bool halved; // every number halved, halves rounding up
-    int at(int v) const { return halved ? (v + 1) / 2 : v; }
-};
-const Places fullSize = {10, 20, 70, 130, 780, 14, false};
-const Places halfSize = {10, 20, 70, 130, 780, 14, true};
-const Places printedPage = {5, 20, 50, 130, 730, 14, false};
-
-using Drawn = std::tuple<QString, int, int>; // text, x, y
-
-// The 82 strings in drawing order: header, hands 1, 5, 2, 6, 3, 7, 4, 8, footer.
-QList<Drawn> pageStrings(const Places &p, const QList<QStringList> &holdings) {
+// The 82 strings in drawing order: header, hands 1, 5, 2, 6, 3, 7, 4, 8, footer. Row r of hands
+// starts 180 r below the first row's top, its six lines (spades, hearts, diamonds, clubs, points,
+// bid) at 0, 20, 40, 60, 100 and 120 below that. The left column (hands 1 to 4) has its labels at
+// x 25 and holdings at 120, the right one (hands 5 to 8) at 330 and 425. On a small screen every
+// number is halved, halves rounding up.
+QList<Drawn> pageStrings(bool printed, bool halved, const QStringList &hands) {
+    const auto at = [halved](int v) { return halved ? (v + 1) / 2 : v; };
     QList<Drawn> drawn;
-    const auto add = [&](const QString &text, int x, int y) {
-        drawn << Drawn{text, p.at(x), p.at(y)};
-    };
-    add(QStringLiteral("This page of Quillory may help a new Bridge player learn to make an "
-                       "initial bid."),
-        p.headerX, p.headerY);
+    const auto add = [&](int x, int y, const QString &text) { drawn << Drawn{at(y), at(x), text}; };
+    add(printed ? 5 : 10, 20,
+        "This page of Quillory may help a new Bridge player learn to make an initial bid.");
     const QStringList suits = {"Spades:", "Hearts:", "Diamonds:", "Clubs:"};
     for (int hand : {1, 5, 2, 6, 3, 7, 4, 8}) {
-        const int label = hand > 4 ? 330 : 25, top = p.top + 180 * ((hand - 1) % 4);
+        const int x = hand > 4 ? 330 : 25, top = (printed ? 50 : 70) + 180 * ((hand - 1) % 4);
         for (int suit = 0; suit < 4; ++suit) {
-            add(suits[suit], label, top + 20 * suit);
-            add(holdings[hand - 1][suit], label + 95, top + 20 * suit);
+            add(x, top + 20 * suit, suits[suit]);
+            add(x + 95, top + 20 * suit, hands[hand - 1].split(u'|')[suit]);
         }
-        add(hand == 2 ? QStringLiteral("Hand 2 Points")
-                      : QStringLiteral("Hand %1 Points:").arg(hand),
-            label, top + 100);
-        add(QStringLiteral("Open Bid:"), label, top + 120);
+        // "Hand 2 Points" has no colon.
+        add(x, top + 100, QStringLiteral("Hand %1 Points%2").arg(hand).arg(hand == 2 ? "" : ":"));
+        add(x, top + 120, QStringLiteral("Open Bid:"));
     }
-    add(QStringLiteral("http://www.orvane.example"), p.footerX, p.footerY);
+    add(130, printed ? 730 : 780, QStringLiteral("http://www.orvane.example"));
     return drawn;
 }
 
-// The calls a recorder sees: the drawing state once, the 82 strings, and its release.
-QStringList pageCalls(const Places &p, const QList<QStringList> &holdings) {
-    QStringList calls = {"TextFont \"Geneva\"", QStringLiteral("TextSize %1").arg(p.at(p.size)),
-                         "ForeColor #ff000000", "Bold true"};
-    for (const auto &[text, x, y] : pageStrings(p, holdings))
-        calls << QStringLiteral("DrawString \"%1\" %2 %3 0 false").arg(text).arg(x).arg(y);
-    return calls << "Release";
-}
-
-// The page holdings in module state: hand 1 to 8, each spades, hearts, diamonds, clubs.
-QList<QStringList> holdingsNow() {
-    QList<QStringList> hands;
+// The page holdings in module state: hand 1 to 8, each "spades|hearts|diamonds|clubs".
+QStringList handsNow() {
+    QStringList hands;
     for (int n = 0; n < 8; ++n)
-        hands << QStringList{Module1::SpadesOfHand[n], Module1::HeartsOfHand[n],
-                             Module1::DiamondsOfHand[n], Module1::ClubsOfHand[n]};
+        hands << Module1::SpadesOfHand[n] + u'|' + Module1::HeartsOfHand[n] + u'|' +
+                     Module1::DiamondsOfHand[n] + u'|' + Module1::ClubsOfHand[n];
     return hands;
 }
 
@@ -93,31 +70,49 @@ void trigger(fw::Window &window, const char *itemName) {
     window.menuBar()->findChild<QAction *>(QString::fromLatin1(itemName))->trigger();
 }
 
-// A print dialog stand-in: counts its showings and returns a recorder, or nothing when
-// cancelled. From then on the locale is US English, so a date taken after it would show.
-fw::PrinterDialog recorderDialog(int &shown, bool cancel, std::shared_ptr<const Recording> &r) {
-    return [&shown, cancel, &r]() -> std::unique_ptr<fw::Graphics> {
-        ++shown;
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        if (cancel)
-            return nullptr;
-        auto g = std::make_unique<RecordingGraphics>();
-        r = g->recording();
-        return g;
-    };
-}
+// Stands in for the print dialog: notes for each showing whether a help window was open, and
+// hands out a printer writing a PDF file (whose page units are the sheet's own coordinates),
+// a recorder, or nothing when cancelled. From a recorder on the locale is US English, so a
+// date taken after the dialog would show.
+struct PrintDialog {
+    explicit PrintDialog(bool cancel = false, const QString &pdf = QString()) {
+        fw::setPrinterDialogForTesting([this, cancel, pdf]() -> std::unique_ptr<fw::Graphics> {
+            shownWithHelpOpen << !openWindows<Help>().isEmpty();
+            if (!pdf.isEmpty())
+                return fw::pdfPrinterGraphics(pdf);
+            QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+            if (cancel)
+                return nullptr;
+            auto g = std::make_unique<RecordingGraphics>();
+            recording = g->recording();
+            return g;
+        });
+    }
 
-QString numberedLines(int count) {
-    QStringList lines;
-    for (int i = 1; i <= count; ++i)
-        lines << QStringLiteral("Line %1 of the help text.").arg(i);
-    return lines.join(u'\r');
-}
+    QList<bool> shownWithHelpOpen;
+    std::shared_ptr<const Recording> recording = std::make_shared<Recording>(); // of the last job
+};
 
-// The help footer's date text of a moment.
-QString dateText(const QDateTime &moment) {
-    return german.toString(moment.time(), QLocale::ShortFormat) + QStringLiteral(", ") +
-           german.toString(moment.date(), QLocale::ShortFormat);
+// The page printed to a PDF file, read back word by word in reading order: the first word of
+// each string where the string's baseline starts, the font's descent above the word's bottom.
+void verifyPdfPage(const QString &pdf, QList<Drawn> strings) {
+    const QList<PdfPage> pages = readPdfPages(pdf);
+    QCOMPARE(pages.size(), 1);
+    std::sort(strings.begin(), strings.end());
+    const QList<PdfWord> words = inReadingOrder(pages[0].words);
+    const double descent = QFontMetricsF(fw::pageFont("Geneva", 14, true)).descent();
+    qsizetype next = 0;
+    for (const auto &[y, x, text] : strings) {
+        const QStringList expected = text.split(u' ', Qt::SkipEmptyParts);
+        for (qsizetype k = 0; k < expected.size(); ++k, ++next) {
+            QCOMPARE(words.value(next).text, expected[k]);
+            if (k == 0) {
+                QCOMPARE_NEAR(words[next].xMin, x, 0.2);
+                QCOMPARE_NEAR(words[next].yMax - descent, y, 0.2);
+            }
+        }
+    }
+    QCOMPARE(next, words.size());
 }
 
 // The calls that print pages with blocks of these line counts (none: an empty text).
@@ -137,17 +132,13 @@ QStringList helpCalls(const QList<int> &blockLines, const QString &date) {
 
 } // namespace
 
-Q_DECLARE_METATYPE(Places)
-
 class WindowsTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
 
 private slots:
     void init() {
-        // A screen tall enough for the full-size page, and a locale that is not the machine's.
-        fw::setScreenAvailableHeightForTesting(1000);
-        QLocale::setDefault(german);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); // not the machine's
         QVERIFY(startUp());
     }
 
@@ -155,227 +146,164 @@ private slots:
         fw::setPrinterDialogForTesting({});
         fw::setScreenAvailableHeightForTesting(-1);
         shutDown();
-        QLocale::setDefault(QLocale::system());
     }
 
-    void pageIsDrawnWhereItsTableSays_data() {
-        QTest::addColumn<int>("availableHeight");
-        QTest::addColumn<bool>("dealt");
-        QTest::addColumn<QString>("through"); // paint, print or cancel
-        QTest::addColumn<Places>("places");
-        QTest::newRow("painted before any page") << 1000 << false << "paint" << fullSize;
-        QTest::newRow("painted full size") << 1000 << true << "paint" << fullSize;
-        QTest::newRow("painted on a small screen") << 546 << true << "paint" << halfSize;
-        QTest::newRow("printed") << 1000 << true << "print" << printedPage;
-        QTest::newRow("printed on a small screen") << 546 << true << "print" << printedPage;
-        QTest::newRow("print cancelled") << 1000 << true << "cancel" << printedPage;
+    void pageOfHandsIsDealtAndDrawnWhereItsTableSays_data() {
+        QTest::addColumn<int>("availableHeight"); // 546 halves the painted page
+        QTest::addColumn<QString>("through");     // paint, print, cancel or pdf
+        QTest::addColumn<int>("presses");         // of "Show Page of Hands" first
+        QTest::newRow("painted before any page") << 1000 << "paint" << 0;
+        QTest::newRow("painted full size") << 1000 << "paint" << 20;
+        QTest::newRow("painted on a small screen") << 546 << "paint" << 2;
+        QTest::newRow("printed") << 1000 << "print" << 2;
+        QTest::newRow("printed on a small screen") << 546 << "print" << 2;
+        QTest::newRow("print cancelled") << 1000 << "cancel" << 2;
+        QTest::newRow("printed to PDF") << 1000 << "pdf" << 2;
     }
 
-    void pageIsDrawnWhereItsTableSays() {
+    void pageOfHandsIsDealtAndDrawnWhereItsTableSays() {
         QFETCH(int, availableHeight);
-        QFETCH(bool, dealt);
         QFETCH(QString, through);
-        QFETCH(Places, places);
+        QFETCH(int, presses);
         fw::setScreenAvailableHeightForTesting(availableHeight);
         App::instance().SetUpXY();
-        if (dealt)
-            Window1::instance().PageOfHands().click();
-        const auto holdings = dealt ? holdingsNow() : QList<QStringList>(8, QStringList(4));
-        Window2 &page = Window2::instance();
-        // The canvas keeps the page's size; a smaller window cuts it off.
-        QCOMPARE(page.Canvas1().geometry(), QRect(0, 0, 612, 792));
-        if (dealt && through == "paint")
-            QCOMPARE(QSize(page.Width(), page.Height()), QSize(places.at(612), places.at(792)));
-        std::shared_ptr<const Recording> recording;
-        if (through == "paint") {
-            RecordingGraphics g;
-            recording = g.recording();
-            page.Canvas1_Paint(page.Canvas1(), g);
-        } else {
-            int shown = 0;
-            fw::setPrinterDialogForTesting(recorderDialog(shown, through == "cancel", recording));
-            QVERIFY(App::instance()._FilePrintPageofHands_Action()); // handled, even cancelled
-            QCOMPARE(shown, 1);
-        }
-        QCOMPARE(recording ? recording->calls : QStringList(),
-                 through == "cancel" ? QStringList() : pageCalls(places, holdings));
-        QCOMPARE(holdingsNow(), holdings);
-    }
-
-    void printedPdfHoldsTheWholePageWhereItsTableSays() {
-        Window1::instance().PageOfHands().click();
-        const QString pdf = dir_.filePath(QStringLiteral("page.pdf"));
-        fw::setPrinterDialogForTesting([&] { return fw::pdfPrinterGraphics(pdf); });
-        QVERIFY(App::instance()._FilePrintPageofHands_Action());
-        const QList<PdfPage> pages = readPdfPages(pdf);
-        QCOMPARE(pages.size(), 1);
-        // Each string's first word where its baseline starts, the rest after it in reading order.
-        const QList<PdfWord> words = inReadingOrder(pages[0].words);
-        const double descent = QFontMetricsF(fw::pageFont("Geneva", 14, true)).descent();
-        const auto startsAt = [&](const PdfWord &w, int x, int y) {
-            return qAbs(w.xMin - x) <= 0.2 && qAbs(w.yMax - descent - y) <= 0.2;
-        };
-        qsizetype total = 0;
-        for (const auto &[text, x, y] : pageStrings(printedPage, holdingsNow())) {
-            const QStringList expected = text.split(u' ', Qt::SkipEmptyParts);
-            qsizetype i = 0;
-            while (i < words.size() && !startsAt(words[i], x, y))
-                ++i;
-            QVERIFY2(expected.isEmpty() || i + expected.size() <= words.size(), qPrintable(text));
-            for (qsizetype k = 0; k < expected.size(); ++k)
-                QCOMPARE(words[i + k].text, expected[k]);
-            total += expected.size();
-        }
-        QCOMPARE(words.size(), total);
-    }
-
-    void showPageDealsNewHandsIntoTheOnePageWindow() {
-        fw::seedShuffleForTesting(7);
-        Window1 &main = Window1::instance();
-        const auto resultsAndDeck = [&] {
-            QStringList texts{QString::number(main.Results().ListCount())};
-            for (int i = 0; i < 52; ++i) // Results has fewer rows; the cells past them are empty
-                texts << main.Results().Cell(i, 0) + u'|' + main.Results().Cell(i, 1) + u'|' +
-                             Module1::Cards[i];
+        const fw::Listbox &results = Window1::instance().Results();
+        const auto resultsAndDeck = [&results] {
+            QStringList texts;
+            for (int i = 0; i < 52; ++i) // Results has four rows; the cells past them are empty
+                texts << results.Cell(i, 1) + u'|' + Module1::Cards[i];
             return texts;
         };
         const QStringList before = resultsAndDeck();
-        Window1::instance().PageOfHands().click();
-        Window2 *page = &Window2::instance();
-        QVERIFY(QTest::qWaitForWindowExposed(page));
+        Window2 &page = Window2::instance();
         int paints = 0;
-        page->Canvas1().PaintHandler = [&, paint = page->Canvas1().PaintHandler](auto &c, auto &g) {
+        page.Canvas1().PaintHandler = [&, paint = page.Canvas1().PaintHandler](auto &c, auto &g) {
             ++paints;
             paint(c, g);
         };
-        for (int press = 0; press < 20; ++press) {
-            const QList<QStringList> previous = holdingsNow();
-            page->move(500, 400); // the user moves the page away; the next press puts it back
+        // Each press deals eight new hands, each suit from the Ace down, each rank once and
+        // followed by one blank, into the one page window, put back in its place and repainted.
+        static const QRegularExpression fourSuits(QStringLiteral(
+            "^((A )?(K )?(Q )?(J )?(10 )?(9 )?(8 )?(7 )?(6 )?(5 )?(4 )?(3 )?(2 )?\\|){4}$"));
+        QStringList hands(8, QStringLiteral("|||")); // empty before any page
+        for (int press = 0; press < presses; ++press) {
+            page.move(500, 400); // the user moves the page away
             paints = 0;
             Window1::instance().PageOfHands().click();
-            QCOMPARE(openWindows<Window2>(), QList<Window2 *>{page});
-            QCOMPARE(QPoint(page->Left(), page->Top()), QPoint(330, 50));
+            QCOMPARE(openWindows<Window2>(), QList<Window2 *>{&page});
+            QCOMPARE(QPoint(page.Left(), page.Top()), QPoint(330, 50));
             QTRY_VERIFY(paints > 0);
-            const QList<QStringList> hands = holdingsNow();
-            for (int n = 0; n < 8; ++n) {
-                QVERIFY2(hands[n] != previous[n], qPrintable(hands[n].join(u'|')));
-                QStringList cards;
-                for (int suit = 0; suit < 4; ++suit)
-                    for (const QString &rank : hands[n][suit].split(u' ', Qt::SkipEmptyParts))
-                        cards << QStringLiteral("SHDC")[suit] + rank;
-                QCOMPARE(cards.size(), 13);
-                QCOMPARE(cards.removeDuplicates(), 0);
-            }
+            const QStringList previous = std::exchange(hands, handsNow());
+            for (int n = 0; n < 8; ++n)
+                QVERIFY2(hands[n] != previous[n] && fourSuits.match(hands[n] + u'|').hasMatch() &&
+                             hands[n].count(u' ') == 13,
+                         qPrintable(hands[n]));
         }
         QCOMPARE(resultsAndDeck(), before);
+        const bool printed = through != "paint", halved = !printed && availableHeight < 892;
+        // The canvas keeps the page's size; a smaller window cuts it off.
+        QCOMPARE(page.Canvas1().geometry(), QRect(0, 0, 612, 792));
+        if (presses && !printed)
+            QCOMPARE(QSize(page.Width(), page.Height()), QSize(612, 792) / (halved ? 2 : 1));
+        PrintDialog dialog(through == "cancel", through == "pdf" ? dir_.filePath("page.pdf") : "");
+        if (!printed)
+            page.Canvas1_Paint(page.Canvas1(), *fw::OpenPrinterDialog());
+        else // handled, even when cancelled
+            QVERIFY(App::instance()._FilePrintPageofHands_Action());
+        if (through == "pdf")
+            return verifyPdfPage(dir_.filePath("page.pdf"), pageStrings(true, false, hands));
+        QCOMPARE(dialog.shownWithHelpOpen.size(), 1);
+        // The drawing state once, the 82 strings, and the release.
+        QStringList calls = {"TextFont \"Geneva\"",
+                             QStringLiteral("TextSize %1").arg(halved ? 7 : 14),
+                             "ForeColor #ff000000", "Bold true"};
+        for (const auto &[y, x, text] : pageStrings(printed, halved, hands))
+            calls << QStringLiteral("DrawString \"%1\" %2 %3 0 false").arg(text).arg(x).arg(y);
+        QCOMPARE(dialog.recording->calls, through == "cancel" ? QStringList() : calls << "Release");
     }
 
     void helpPrintsBlocksAndFootersPageByPage_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QList<int>>("blockLines");
+        QStringList lines;
+        for (int i = 1; i <= 200; ++i)
+            lines << QStringLiteral("Line %1 of the help text.").arg(i);
         // Courier 10 lines are 12 high: 56 fill the block's 672. At 6 a character, the help
         // text's paragraphs wrap into 15 lines of at most 82 places, with 4 empty lines between.
         QTest::newRow("help text") << helpText() << QList<int>{19};
         QTest::newRow("empty") << QString() << QList<int>{};
-        QTest::newRow("one line more than a block") << numberedLines(57) << QList<int>{56, 1};
-        QTest::newRow("four blocks") << numberedLines(200) << QList<int>{56, 56, 56, 32};
+        QTest::newRow("one line more than a block")
+            << lines.mid(0, 57).join(u'\r') << QList<int>{56, 1};
+        QTest::newRow("four blocks") << lines.join(u'\r') << QList<int>{56, 56, 56, 32};
     }
 
     void helpPrintsBlocksAndFootersPageByPage() {
         QFETCH(QString, text);
         QFETCH(QList<int>, blockLines);
         Help::instance().TextArea1().setText(text);
-        const QDateTime before = QDateTime::currentDateTime();
+        // The footer's date text now: the short time and date of the user's (German) locale.
+        const auto now = [] { return QDateTime::currentDateTime().toString("HH:mm, dd.MM.yy"); };
+        const QString before = now();
         // To PDF from the main window's bar, which leaves the help window open; then recorded
-        // from the help window's bar. Letter with margins of 36 gives a printable area of
-        // 540 x 720 whose corner is at 36, 36.
-        const QString pdf = dir_.filePath(QStringLiteral("help.pdf"));
-        fw::setPrinterDialogForTesting(
-            [&] { return fw::pdfPrinterGraphics(pdf, QMarginsF(36, 36, 36, 36)); });
+        // from the help window's bar.
+        PrintDialog toPdf(false, dir_.filePath("help.pdf"));
         trigger(Window1::instance(), "FilePrintHelp");
-        int shown = 0;
-        std::shared_ptr<const Recording> recording;
-        fw::setPrinterDialogForTesting(recorderDialog(shown, false, recording));
+        PrintDialog dialog;
         trigger(Help::instance(), "FilePrintHelp");
-        const QDateTime after = QDateTime::currentDateTime();
+        const QStringList dates = {before, now()};
         const QString date =
-            dateText(recording->calls == helpCalls(blockLines, dateText(after)) ? after : before);
-        QCOMPARE(recording->calls, helpCalls(blockLines, date));
+            dialog.recording->calls == helpCalls(blockLines, dates[1]) ? dates[1] : dates[0];
+        QCOMPARE(dialog.recording->calls, helpCalls(blockLines, date));
 
-        const QList<PdfPage> read = readPdfPages(pdf);
+        const QList<PdfPage> read = readPdfPages(dir_.filePath("help.pdf"));
         QCOMPARE(read.size(), std::max<qsizetype>(1, blockLines.size()));
-        const double descent = QFontMetricsF(fw::pageFont("Arial", 10, false)).descent();
         QStringList body;
-        QString pdfDate;
         for (int page = 1; page <= read.size(); ++page) {
-            QStringList footer;
-            for (const PdfWord &word : inReadingOrder(read[page - 1].words)) {
-                // The body ends by 36 + 708; the footers' baseline is at 36 + 720.
-                const bool inFooter = word.yMax > 744.2;
-                (inFooter ? footer : body) << word.text;
-                if (inFooter)
-                    QCOMPARE_NEAR(word.yMax - descent, 36 + 720, 0.2);
-                if (inFooter && (footer.size() == 1 || footer.size() == 3))
-                    QCOMPARE_NEAR(word.xMin, 36 + (footer.size() == 1 ? 40 : 100), 0.2);
-            }
-            if (page == 1)
-                pdfDate = footer.mid(2).join(u' ');
-            QCOMPARE(footer, QStringList({"page", QString::number(page)}) + pdfDate.split(u' '));
+            QStringList footer; // below the body, which ends by 708; its baseline is at 720
+            for (const PdfWord &word : inReadingOrder(read[page - 1].words))
+                (word.yMax > 708.2 ? footer : body) << word.text;
+            QCOMPARE(footer.mid(0, 2), QStringList({"page", QString::number(page)}));
+            QVERIFY2(dates.contains(footer.mid(2).join(u' ')), qPrintable(footer.join(u' ')));
         }
-        QVERIFY2(pdfDate == dateText(before) || pdfDate == dateText(after), qPrintable(pdfDate));
         QCOMPARE(body, text.simplified().split(u' ', Qt::SkipEmptyParts));
     }
 
     void printHelpOpensAndClosesTheHelpWindowAsChosen_data() {
-        QTest::addColumn<bool>("fromHelpWindow");
-        QTest::addColumn<bool>("helpOpenBefore");
+        QTest::addColumn<QString>("from"); // the bar "Print Help" is chosen from
         QTest::addColumn<bool>("cancelled");
         QTest::addColumn<bool>("helpOpenAfter");
         // From the help window's bar, only its own handler runs; it always closes the window.
-        QTest::newRow("help window, cancelled") << true << true << true << false;
-        QTest::newRow("help window, printed") << true << true << false << false;
+        QTest::newRow("help window, cancelled") << "help" << true << false;
+        QTest::newRow("help window, printed") << "help" << false << false;
         // From the main window's bar, the application's handler never closes the help window
         // and opens one only when a printer was chosen.
-        QTest::newRow("main window, cancelled, no help") << false << false << true << false;
-        QTest::newRow("main window, cancelled, help open") << false << true << true << true;
-        QTest::newRow("main window, printed, no help") << false << false << false << true;
-        QTest::newRow("main window, printed, help open") << false << true << false << true;
+        QTest::newRow("main window, cancelled, no help") << "main" << true << false;
+        QTest::newRow("main window, cancelled, help open") << "main, help open" << true << true;
+        QTest::newRow("main window, printed, no help") << "main" << false << true;
+        QTest::newRow("main window, printed, help open") << "main, help open" << false << true;
     }
 
     void printHelpOpensAndClosesTheHelpWindowAsChosen() {
-        QFETCH(bool, fromHelpWindow);
-        QFETCH(bool, helpOpenBefore);
+        QFETCH(QString, from);
         QFETCH(bool, cancelled);
         QFETCH(bool, helpOpenAfter);
+        const bool helpOpenBefore = from != "main";
         for (int i = 0; helpOpenBefore && i < 2; ++i) // "Show Help" twice shows one window
             trigger(Window1::instance(), "HelpShow");
-        QCOMPARE(openWindows<Help>().size(), int(helpOpenBefore));
-        Help *before = helpOpenBefore ? openWindows<Help>().first() : nullptr;
-        int shown = 0;
-        std::shared_ptr<const Recording> recording;
-        bool helpOpenAtDialog = false;
-        fw::setPrinterDialogForTesting([&, dialog = recorderDialog(shown, cancelled, recording)] {
-            helpOpenAtDialog = !openWindows<Help>().isEmpty();
-            return dialog();
-        });
-        trigger(fromHelpWindow ? static_cast<fw::Window &>(*before) : Window1::instance(),
+        const QList<Help *> before = openWindows<Help>();
+        QCOMPARE(before.size(), int(helpOpenBefore));
+        PrintDialog dialog(cancelled);
+        trigger(from == "help" ? static_cast<fw::Window &>(*before[0]) : Window1::instance(),
                 "FilePrintHelp");
-        QCOMPARE(shown, 1);
-        QCOMPARE(helpOpenAtDialog, helpOpenBefore);
+        QCOMPARE(dialog.shownWithHelpOpen, QList<bool>{helpOpenBefore});
         // The whole help text printed and the job ended, or nothing at all.
-        QCOMPARE(recording ? recording->calls.filter("TextBlock") << recording->calls.last()
-                           : QStringList(),
+        QCOMPARE(dialog.recording->calls.filter(QRegularExpression("^(TextBlock|Release)")),
                  cancelled ? QStringList() : QStringList({"TextBlock 36 36 lines 19", "Release"}));
         const QList<Help *> after = openWindows<Help>();
         QCOMPARE(after.size(), int(helpOpenAfter));
-        if (helpOpenAfter && before)
-            QCOMPARE(after.first(), before);
+        QVERIFY(before.isEmpty() || after.isEmpty() || after == before);
     }
 };
 
-int main(int argc, char **argv) {
-    QApplication app(argc, argv);
-    return runTests<WindowsTest>(argc, argv);
-}
-
+QTEST_MAIN(WindowsTest)
 #include "tst_windows.moc"
