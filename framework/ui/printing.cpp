@@ -1,5 +1,6 @@
 #include "framework/ui/printing.h"
 
+#include "framework/ui/dialogs.h"
 #include "framework/ui/graphicspainter.h"
 
 #include <QCoreApplication>
@@ -43,7 +44,14 @@ std::unique_ptr<Graphics> showPrintDialog() {
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
-    return printerGraphics(std::move(printer));
+    const QString name = printer->printerName();
+    std::unique_ptr<Graphics> graphics = printerGraphics(std::move(printer));
+    // The user asked to print: say so when nothing can come of it, rather than
+    // behave as if the dialog had been cancelled.
+    if (!graphics)
+        MsgBox(QStringLiteral("The printer \"%1\" could not be started. Nothing was printed.")
+                   .arg(name));
+    return graphics;
 }
 
 } // namespace
