@@ -44,7 +44,9 @@ std::unique_ptr<Graphics> showPrintDialog() {
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
-    const QString name = printer->printerName();
+    // A print to a file has no printer name; the file names the job then.
+    const QString name =
+        printer->printerName().isEmpty() ? printer->outputFileName() : printer->printerName();
     std::unique_ptr<Graphics> graphics = printerGraphics(std::move(printer));
     // The user asked to print: say so when nothing can come of it, rather than
     // behave as if the dialog had been cancelled.
