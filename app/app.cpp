@@ -45,16 +45,12 @@ void App::Event_EnableMenuItems() {
     FileQuit().Enabled = true;
 }
 
-// Shows the one Self Test window; false lets the dispatch go on.
 bool App::_CheckforUpdateCheckNow_Action() {
-    selfTest::instance().Show();
-    return false;
+    return fw::showInstance<selfTest>();
 }
 
-// Shows the one About window; false lets the dispatch go on.
 bool App::_HelpAbout_Action() {
-    AboutBox::instance().Show();
-    return false;
+    return fw::showInstance<AboutBox>();
 }
 
 bool App::_FileQuit_Action() {

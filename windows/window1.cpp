@@ -141,21 +141,18 @@ void Window1::AddMenuHandlers() {
                    [this] { return _CheckforUpdateCheckNow_Action(); });
 }
 
-// Each shows its one window; false lets the application's handler (where there
-// is one) run too.
+// Each shows its one window and lets the application's handler (where there is
+// one) run too.
 bool Window1::_HelpShow_Action() {
-    Help::instance().Show();
-    return false;
+    return fw::showInstance<Help>();
 }
 
 bool Window1::_HelpAbout_Action() {
-    AboutBox::instance().Show();
-    return false;
+    return fw::showInstance<AboutBox>();
 }
 
 bool Window1::_CheckforUpdateCheckNow_Action() {
-    selfTest::instance().Show();
-    return false;
+    return fw::showInstance<selfTest>();
 }
 
 void Window1::Event_Close() {

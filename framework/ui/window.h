@@ -125,6 +125,13 @@ template <typename T> T &implicitInstance() {
     return *current;
 }
 
+// Shows the one window of a class and returns false: a menu handler that only
+// shows a window leaves the command to the next handler too.
+template <typename T> bool showInstance() {
+    implicitInstance<T>().Show();
+    return false;
+}
+
 // The open window of a class, or nullptr; never makes one.
 template <typename T> T *openInstance() {
     QPointer<T> &current = instanceSlot<T>();
