@@ -29,6 +29,8 @@ public:
 
     // Computes the page layout numbers from the screen's available height.
     void SetUpXY();
+    // The same for a screen whose available height is h pixels.
+    static void setUpXYFor(int h);
 
     // Items of the application's menu bar.
     fw::MenuItem &FileQuit();

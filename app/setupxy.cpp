@@ -22,7 +22,10 @@ constexpr int fullSizeThreshold = 892;
 } // namespace
 
 void App::SetUpXY() {
-    const int h = fw::ScreenAvailableHeight();
+    setUpXYFor(fw::ScreenAvailableHeight());
+}
+
+void App::setUpXYFor(int h) {
     if (h > fullSizeThreshold) {
         for (std::size_t i = 0; i < baseX.size(); ++i)
             Module1::X[i] = baseX[i];

@@ -6,7 +6,6 @@
 #include "framework/ui/canvas.h"
 #include "framework/ui/listboxview.h"
 #include "framework/ui/printing.h"
-#include "framework/ui/screen.h"
 #include "windows/window1.h"
 #include "windows/window2.h"
 
@@ -112,10 +111,10 @@ int main(int argc, char **argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    // The full-size page, whatever screen the machine has.
-    fw::setScreenAvailableHeightForTesting(1000);
     if (!startUp())
         return 1;
+    // The full-size page, whatever screen the machine has.
+    App::setUpXYFor(1000);
     benchmark::RunSpecifiedBenchmarks();
     shutDown();
     benchmark::Shutdown();

@@ -1,5 +1,5 @@
-#include "engine/handtables.h"
 #include "engine/module1.h"
+#include "tests/support/wiredhandtables.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,9 +11,7 @@ HandTables &window() {
 }
 
 void setUp() {
-    static HandTables shared;
-    static const bool wired = (wireSuitListsAsTheMainWindowDoes(shared), true);
-    (void)wired;
+    static WiredHandTables shared;
     tables = &shared;
     Module1::setWindowAccessor(window);
     Module1::initialise();

@@ -1,8 +1,8 @@
 // Deals N hands into hand table 1 (N from the command line, default 1). Run it
 // under callgrind with two values of N: the difference of the instruction counts,
 // divided by the difference of N, is the cost of one MakeHand.
-#include "engine/handtables.h"
 #include "engine/module1.h"
+#include "tests/support/wiredhandtables.h"
 
 #include <cstdlib>
 
@@ -14,8 +14,7 @@ HandTables &window() {
 } // namespace
 
 int main(int argc, char **argv) {
-    HandTables shared;
-    wireSuitListsAsTheMainWindowDoes(shared);
+    WiredHandTables shared;
     tables = &shared;
     Module1::setWindowAccessor(window);
     Module1::initialise();

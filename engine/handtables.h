@@ -24,10 +24,8 @@ public:
     fw::Listbox &Clubs2() { return clubs2_; }
     fw::Listbox &Results2() { return results2_; }
 
-    // Redraws the window so that Results shows its current rows; counts the
-    // requests.
-    virtual void Refresh(bool eraseBackground);
-    long long refreshCount = 0;
+    // Redraws the window so that Results shows its current rows.
+    virtual void Refresh(bool eraseBackground) = 0;
 
 private:
     fw::Listbox spades_{2}, hearts_{2}, diamonds_{2}, clubs_{2}, results_{2};
@@ -36,10 +34,6 @@ private:
 
 // Sets a list up to sort on its sort letters (column 1), ascending: Ace first.
 void sortOnSortLetters(fw::Listbox &list);
-
-// Wires the suit lists as the main window does, for use without a window: the
-// clubs lists are set up once, the others at every sort request.
-void wireSuitListsAsTheMainWindowDoes(HandTables &tables);
 
 namespace Module1 {
 // Installs the accessor through which the engine finds the main window. Start-up

@@ -20,7 +20,8 @@ void updateWindow::setManifestAddressForTesting(const QString &address) {
 }
 
 void updateWindow::Layout() {
-    setDesign(QStringLiteral("Update"), 300, 120);
+    // Always shown modally: a dialog's frame, which can be minimised with the program.
+    setDesign(QStringLiteral("Update"), 300, 120, {.code = 1, .minimizeButton = true});
 }
 
 void updateWindow::CreateControls() {

@@ -11,7 +11,9 @@ class ListboxView;
 // The main window, "Your Bridge Hand": the hand on show as four summary rows in
 // Results, "New Hand" and "Show Page of Hands". It owns the ten lists of the two
 // hand tables; only Results has a view, the others are the deal's working lists
-// and are never seen.
+// and are never seen. The lists (the HandTables base) are destroyed before the
+// window's child widgets (the fw::Window base): the Results view copes, as a
+// list and its watcher let go of each other whichever goes first.
 class Window1 : public fw::Window, public HandTables {
     Q_OBJECT
 public:
@@ -20,10 +22,7 @@ public:
 
     Window1();
 
-    void Refresh(bool eraseBackground) override {
-        HandTables::Refresh(eraseBackground);
-        fw::Window::Refresh(eraseBackground);
-    }
+    void Refresh(bool eraseBackground) override { fw::Window::Refresh(eraseBackground); }
 
     fw::PushButton &NewHand() const { return control<fw::PushButton>(QStringLiteral("NewHand")); }
     fw::PushButton &PageOfHands() const {

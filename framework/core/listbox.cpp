@@ -10,6 +10,24 @@ namespace fw {
 Listbox::Listbox(int columnCount)
     : columns_(std::max(columnCount, 1)), directions_(std::size_t(columns_), Ascending) {}
 
+Listbox::~Listbox() {
+    if (ListboxWatcher *watcher = watcher_) {
+        watcher->list_ = nullptr;
+        watcher->listChanged(); // the rows are gone
+    }
+}
+
+void ListboxWatcher::watch(Listbox *list) {
+    if (list_)
+        list_->watcher_ = nullptr;
+    list_ = list;
+    if (!list)
+        return;
+    if (list->watcher_)
+        list->watcher_->list_ = nullptr;
+    list->watcher_ = this;
+}
+
 void Listbox::AddRow(const QString &text) {
     cells_.push_back(text);
     for (int column = 1; column < columns_; ++column)

@@ -7,13 +7,44 @@
 
 namespace fw {
 
+class Listbox;
+
+// Follows the rows of one list, as the model behind a view does. A list and its watcher may be
+// destroyed in either order: whichever goes first lets go of the other, so neither is ever
+// reached through a dangling reference.
+class ListboxWatcher {
+public:
+    ListboxWatcher() = default;
+    ListboxWatcher(const ListboxWatcher &) = delete;
+    ListboxWatcher &operator=(const ListboxWatcher &) = delete;
+
+    // Called after every change of the rows, and once more when the list is destroyed
+    // (watched() is then already nullptr).
+    virtual void listChanged() = 0;
+
+    // Starts following a list (nullptr: none). A list has one watcher at a time; a new one
+    // takes the place of the last.
+    void watch(Listbox *list);
+    Listbox *watched() const { return list_; }
+
+protected:
+    virtual ~ListboxWatcher() { watch(nullptr); }
+
+private:
+    friend class Listbox;
+    Listbox *list_ = nullptr;
+};
+
 // The list box of the runtime as a model: rows of text cells, sorted on request by
-// one column. It needs no widget; a view can watch it through setChangeHandler.
+// one column. It needs no widget; a view follows it through a ListboxWatcher.
 class Listbox {
 public:
     enum Direction { Descending = -1, NoSort = 0, Ascending = 1 };
 
     explicit Listbox(int columnCount = 1);
+    ~Listbox();
+    Listbox(const Listbox &) = delete;
+    Listbox &operator=(const Listbox &) = delete;
 
     int ColumnCount() const { return columns_; }
     int ListCount() const { return rows_; }
@@ -54,13 +85,12 @@ public:
     std::function<void()> OpenHandler;
     void RaiseOpen();
 
-    // Called after every change of the rows (for a view).
-    void setChangeHandler(std::function<void()> handler) { changed_ = std::move(handler); }
-
 private:
+    friend class ListboxWatcher;
+
     void notify() {
-        if (changed_)
-            changed_();
+        if (watcher_)
+            watcher_->listChanged();
     }
 
     // What Cell gives outside the rows and columns. Cell is inline because a deal
@@ -74,7 +104,7 @@ private:
     std::vector<QString> cells_;   // row after row, columns_ cells each
     std::vector<int> order_;       // scratch for sorting, kept to avoid reallocating
     std::vector<QString> scratch_; // likewise
-    std::function<void()> changed_;
+    ListboxWatcher *watcher_ = nullptr;
 };
 
 } // namespace fw

@@ -4,17 +4,14 @@
 
 #include <algorithm>
 #include <array>
-#include <random>
 
 namespace fw {
-
-namespace {
 
 // About 5.36e28 bridge deals exist (about 2^96): a 32-bit seed or the clock would
 // reach only a sliver of them. std::mt19937_64 has far more state than that, seeded
 // from 256 bits of the system's entropy; std::shuffle draws its indices without the
 // bias of a modulo.
-std::mt19937_64 &generator() {
+std::mt19937_64 &shuffleGenerator() {
     static std::mt19937_64 engine = [] {
         std::random_device device;
         std::array<std::uint32_t, 8> seed{};
@@ -26,8 +23,6 @@ std::mt19937_64 &generator() {
     return engine;
 }
 
-} // namespace
-
 StringArray::StringArray(int upperBound) : entries_(std::size_t(std::max(upperBound + 1, 0))) {}
 
 void StringArray::throwOutOfBounds() {
@@ -35,11 +30,7 @@ void StringArray::throwOutOfBounds() {
 }
 
 void StringArray::Shuffle() {
-    std::shuffle(entries_.begin(), entries_.end(), generator());
-}
-
-void seedShuffleForTesting(std::uint64_t seed) {
-    generator().seed(seed);
+    std::shuffle(entries_.begin(), entries_.end(), shuffleGenerator());
 }
 
 } // namespace fw

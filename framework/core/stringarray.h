@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QString>
-#include <cstdint>
+#include <random>
 #include <vector>
 
 namespace fw {
@@ -37,8 +37,8 @@ private:
     std::vector<QString> entries_;
 };
 
-// The shuffle draws from one generator for the whole process, seeded once with 256
-// bits from the system. Tests that need a known order seed it here.
-void seedShuffleForTesting(std::uint64_t seed);
+// The generator every Shuffle draws from: one for the whole process, seeded once
+// with 256 bits from the system.
+std::mt19937_64 &shuffleGenerator();
 
 } // namespace fw

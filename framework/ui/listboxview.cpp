@@ -8,32 +8,31 @@
 namespace fw {
 
 // Presents a Listbox to Qt's views. The rows of a list change a few at a time
-// and are few, so every change simply resets the model.
-class ListboxModel : public QAbstractTableModel {
+// and are few, so every change simply resets the model. The list may be
+// destroyed before the view (a window's lists and its child widgets are torn
+// down in an order of their own): the model then shows no rows.
+class ListboxModel : public QAbstractTableModel, public ListboxWatcher {
 public:
-    explicit ListboxModel(Listbox &list, QObject *parent)
-        : QAbstractTableModel(parent), list_(list) {
-        list_.setChangeHandler([this] {
-            beginResetModel();
-            endResetModel();
-        });
+    explicit ListboxModel(Listbox &list, QObject *parent) : QAbstractTableModel(parent) {
+        watch(&list);
     }
-    ~ListboxModel() override { list_.setChangeHandler(nullptr); }
+
+    void listChanged() override {
+        beginResetModel();
+        endResetModel();
+    }
 
     int rowCount(const QModelIndex &parent) const override {
-        return parent.isValid() ? 0 : list_.ListCount();
+        return parent.isValid() || !watched() ? 0 : watched()->ListCount();
     }
     int columnCount(const QModelIndex &parent) const override {
-        return parent.isValid() ? 0 : list_.ColumnCount();
+        return parent.isValid() || !watched() ? 0 : watched()->ColumnCount();
     }
     QVariant data(const QModelIndex &index, int role) const override {
-        if (role != Qt::DisplayRole || !index.isValid())
+        if (role != Qt::DisplayRole || !index.isValid() || !watched())
             return QVariant();
-        return list_.Cell(index.row(), index.column());
+        return watched()->Cell(index.row(), index.column());
     }
-
-private:
-    Listbox &list_;
 };
 
 ListboxView::ListboxView(Listbox &list, QWidget *parent)

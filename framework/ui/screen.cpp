@@ -7,17 +7,7 @@
 
 namespace fw {
 
-namespace {
-int heightForTesting = -1;
-}
-
-void setScreenAvailableHeightForTesting(int height) {
-    heightForTesting = height;
-}
-
 int ScreenAvailableHeight() {
-    if (heightForTesting >= 0)
-        return heightForTesting;
     const QScreen *screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry().height() : 0;
 }

@@ -6,10 +6,6 @@ namespace fw {
 // docks), in pixels.
 int ScreenAvailableHeight();
 
-// Makes ScreenAvailableHeight answer this height (a test stands in for a screen);
-// a negative value goes back to the real screen.
-void setScreenAvailableHeightForTesting(int height);
-
 // The runtime's conversion of a Double to an Int32: to the nearest whole number,
 // halves away from zero (12.5 gives 13, -12.5 gives -13); values beyond the Int32
 // range give its nearest end.

@@ -48,17 +48,23 @@ void Window::construct() {
         // The default button starts with the keyboard focus, as in a dialog.
         if (defaultButton_)
             defaultButton_->setFocus();
-        if (visibleByDesign_ && !closed_)
+        if (!closed_)
             Show();
     });
     --running_;
     deleteWhenIdle();
 }
 
-void Window::setDesign(const QString &title, int width, int height, bool visible) {
+void Window::setDesign(const QString &title, int width, int height, WindowFrame frame) {
+    // Only the buttons asked for: the window manager offers no others.
+    Qt::WindowFlags flags = (frame.code == 1 ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
+                            Qt::WindowTitleHint;
+    flags.setFlag(Qt::WindowCloseButtonHint, frame.closeButton);
+    flags.setFlag(Qt::WindowMinimizeButtonHint, frame.minimizeButton);
+    flags.setFlag(Qt::WindowMaximizeButtonHint, frame.maximizeButton);
+    setWindowFlags(flags);
     setWindowTitle(title);
     content_->setFixedSize(width, height);
-    visibleByDesign_ = visible;
 }
 
 void Window::buildMenuBar() {

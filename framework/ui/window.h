@@ -13,6 +13,15 @@ namespace fw {
 
 class MenuBar;
 
+// The frame a window's design asks for: code 0 is a document window, 1 a modal dialog's frame;
+// and which buttons its title bar offers.
+struct WindowFrame {
+    int code = 0;
+    bool closeButton = true;
+    bool minimizeButton = false;
+    bool maximizeButton = false;
+};
+
 // A window of the runtime on a QMainWindow. Its content area (the central widget)
 // has the design size and holds the controls at their design positions; its menu
 // bar is built from a menu model. A window is reached through its class's implicit
@@ -25,7 +34,7 @@ public:
     ~Window() override;
 
     // Runs the window's construction: Layout, CreateControls, AddMenuHandlers, the
-    // Open event, then shows the window when its design says it is visible.
+    // Open event, then shows the window (every design is visible), unless it closed meanwhile.
     void construct();
 
     void Show();
@@ -78,8 +87,8 @@ protected:
     virtual void Event_Open() {}
     virtual void Event_Close() {}
 
-    // Design helpers for Layout and CreateControls.
-    void setDesign(const QString &title, int width, int height, bool visible = true);
+    // Design helpers for Layout and CreateControls. Every window is visible by its design.
+    void setDesign(const QString &title, int width, int height, WindowFrame frame = {});
     // Registers a control under its name at its design place in the content area.
     template <typename T>
     T *addControl(T *control, const QString &name, int left, int top, int width, int height) {
@@ -103,7 +112,6 @@ private:
     QWidget *content_;
     MenuBar *menuBar_ = nullptr;
     QPointer<QAbstractButton> defaultButton_, cancelButton_;
-    bool visibleByDesign_ = true;
     bool closed_ = false;
     int running_ = 0;
 };

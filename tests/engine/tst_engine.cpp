@@ -1,4 +1,5 @@
-#include "engine/handtables.h"
+#include "wiredhandtables.h"
+
 #include "engine/module1.h"
 #include "framework/core/exceptions.h"
 
@@ -11,7 +12,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-std::unique_ptr<HandTables> tables;
+std::unique_ptr<WiredHandTables> tables;
 
 const QStringList ranks = {"A", "K", "Q", "J", "10", "9", "8", "7", "6", "5", "4", "3", "2"};
 const QString letters = u"abcdefghijklm"_s;
@@ -51,8 +52,7 @@ class EngineTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        tables = std::make_unique<HandTables>();
-        wireSuitListsAsTheMainWindowDoes(*tables);
+        tables = std::make_unique<WiredHandTables>();
         setWindowAccessor([]() -> HandTables & { return *tables; });
         initialise();
     }
@@ -96,7 +96,7 @@ private slots:
     }
 
     void aSeededDealFillsTheTableConsistently() {
-        fw::seedShuffleForTesting(42);
+        fw::shuffleGenerator().seed(42);
         MakeHand();
         int rows = 0;
         for (int s = 0; s < 4; ++s) {
@@ -152,7 +152,7 @@ private slots:
     void twinsKeepToTheirOwnTableAndRedrawPerStep() {
         MakeHand();
         const QStringList deck1 = deck(Cards), table1 = tableTexts(false);
-        const long long &redraws = tables->refreshCount;
+        const long long &redraws = tables->redraws;
         QCOMPARE(redraws, 18);
         const QStringList hand = u"C3 CJ C9 CA S4 H6 D8 S10 HQ DK SA H2 D5"_s.split(u' ');
         for (int i = 0; i < 13; ++i)
@@ -179,12 +179,15 @@ private slots:
 
     void rowCountsAreReadAfreshOnEveryPass() {
         // A row added while a suit is being lettered is lettered too.
+        struct AddsATwo : fw::ListboxWatcher {
+            void listChanged() override {
+                if (watched()->ListCount() == 1)
+                    watched()->AddRow(QStringLiteral("2"));
+            }
+        } addsATwo;
         fw::Listbox &hearts = tables->Hearts();
         hearts.AddRow(QStringLiteral("K"));
-        hearts.setChangeHandler([&] {
-            if (hearts.ListCount() == 1)
-                hearts.AddRow(QStringLiteral("2"));
-        });
+        addsATwo.watch(&hearts);
         AddSortLettersAndSort();
         QCOMPARE(column(hearts, 0) + column(hearts, 1), QStringList({"K", "2", "b", "m"}));
     }

@@ -8,7 +8,6 @@
 #include "framework/ui/canvas.h"
 #include "framework/ui/graphicsfonts.h"
 #include "framework/ui/printing.h"
-#include "framework/ui/screen.h"
 #include "windows/help.h"
 #include "windows/helptext.h"
 #include "windows/window1.h"
@@ -144,7 +143,6 @@ private slots:
 
     void cleanup() {
         fw::setPrinterDialogForTesting({});
-        fw::setScreenAvailableHeightForTesting(-1);
         shutDown();
     }
 
@@ -165,8 +163,7 @@ private slots:
         QFETCH(int, availableHeight);
         QFETCH(QString, through);
         QFETCH(int, presses);
-        fw::setScreenAvailableHeightForTesting(availableHeight);
-        App::instance().SetUpXY();
+        App::setUpXYFor(availableHeight);
         const fw::Listbox &results = Window1::instance().Results();
         const auto resultsAndDeck = [&results] {
             QStringList texts;

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "engine/handtables.h"
+
+// The two hand tables with no window: the lists wired as the main window wires them (the clubs
+// lists set up once, the others at every sort request), and a count of the redraws asked for.
+class WiredHandTables : public HandTables {
+public:
+    WiredHandTables() {
+        for (fw::Listbox *list :
+             {&Spades(), &Hearts(), &Diamonds(), &Spades2(), &Hearts2(), &Diamonds2()})
+            list->SortColumnHandler = [list](int) {
+                sortOnSortLetters(*list);
+                return false;
+            };
+        sortOnSortLetters(Clubs());
+        sortOnSortLetters(Clubs2());
+    }
+
+    void Refresh(bool) override { ++redraws; }
+    long long redraws = 0;
+};
