@@ -84,15 +84,19 @@ private slots:
             for (const QString &rank : ranks)
                 expected << QLatin1String(suit) + rank;
         QCOMPARE(ordered, expected);
-        // A deal never grows, shrinks or repeats the deck, and leaves no row of the last one.
+        // A deal never grows, shrinks or repeats the deck, and leaves no row of the last one;
+        // each deal shuffles anew.
+        QSet<QStringList> decks;
         for (int round = 0; round < 50; ++round) {
             MakeHand();
             const QStringList dealt = deck(Cards);
+            decks << dealt;
             QCOMPARE(dealt.size(), 52);
             QCOMPARE(QSet<QString>(dealt.begin(), dealt.end()),
                      QSet<QString>(ordered.begin(), ordered.end()));
             QCOMPARE(column(tables->Results(), 1).join(QString()).count(u' '), 13);
         }
+        QCOMPARE(decks.size(), 50);
     }
 
     void aSeededDealFillsTheTableConsistently() {
