@@ -10,10 +10,12 @@ Graphics::~Graphics() = default;
 
 void Graphics::setTextFont(const QString &family) {
     family_ = family;
+    font_.reset();
 }
 
 void Graphics::setTextSize(double size) {
     size_ = size;
+    font_.reset();
 }
 
 void Graphics::setForeColor(const QColor &color) {
@@ -22,10 +24,13 @@ void Graphics::setForeColor(const QColor &color) {
 
 void Graphics::setBold(bool bold) {
     bold_ = bold;
+    font_.reset();
 }
 
 QFont Graphics::font() const {
-    return pageFont(family_, size_, bold_);
+    if (!font_)
+        font_ = pageFont(family_, size_, bold_);
+    return *font_;
 }
 
 QColor RGB(int red, int green, int blue, int transparency) {

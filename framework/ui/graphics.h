@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <optional>
 
 namespace fw {
 
@@ -61,6 +62,9 @@ private:
     double size_ = 12;
     QColor color_ = Qt::black;
     bool bold_ = false;
+    // The font resolved for the state above; a page sets its font once for many strings, and
+    // resolving one is costly.
+    mutable std::optional<QFont> font_;
 };
 
 // A colour from red, green and blue (0 to 255) and a transparency, where 0 is opaque and 255 is

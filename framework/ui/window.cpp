@@ -1,6 +1,7 @@
 #include "framework/ui/window.h"
 
 #include "framework/ui/application.h"
+#include "framework/ui/canvas.h"
 #include "framework/ui/menu.h"
 #include "framework/ui/menubarview.h"
 
@@ -123,10 +124,22 @@ void Window::deleteWhenIdle() {
         deleteLater();
 }
 
+// A deal asks for a redraw many times before the event loop paints anything, so the requests of
+// one turn of the loop come to one repaint, made when the loop next runs. Standard controls
+// repaint themselves when their contents change; a canvas draws module state that Qt cannot see
+// change, so the canvases are what a redraw repaints.
 void Window::Refresh(bool) {
-    update();
-    for (QWidget *child : findChildren<QWidget *>())
-        child->update();
+    if (refreshPending_)
+        return;
+    refreshPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            refreshPending_ = false;
+            for (Canvas *canvas : content_->findChildren<Canvas *>())
+                canvas->update();
+        },
+        Qt::QueuedConnection);
 }
 
 int Window::Width() const {

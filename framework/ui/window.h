@@ -41,6 +41,8 @@ public:
     // Shows the window modally; returns once it has closed. The event loop runs meanwhile.
     void ShowModal();
     void Close();
+    // Asks for the window to be redrawn; requests made before the event loop next runs come to
+    // one repaint then.
     void Refresh(bool eraseBackground = true);
     bool isClosed() const { return closed_; }
 
@@ -114,6 +116,7 @@ private:
     QPointer<QAbstractButton> defaultButton_, cancelButton_;
     bool closed_ = false;
     int running_ = 0;
+    bool refreshPending_ = false;
 };
 
 template <typename T> QPointer<T> &instanceSlot() {
