@@ -89,6 +89,8 @@ private slots:
         else if (key == 0)
             QTest::mouseClick(&w.NewHand(), Qt::LeftButton);
         QVERIFY2(isHand(rows(w.Results())), qPrintable(rows(w.Results()).join(u'|')));
+        // An unshuffled deck would deal the thirteen spades.
+        QVERIFY(rows(w.Results()).first() != u"Spades:|A K Q J 10 9 8 7 6 5 4 3 2 "_s);
         QVERIFY(isHand(table2));
         QCOMPARE(rows(w.Results()) != before, key >= 0); // dealt again
         QCOMPARE(rows(w.Results2()), table2);

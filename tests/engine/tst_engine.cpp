@@ -99,28 +99,6 @@ private slots:
         QCOMPARE(decks.size(), 50);
     }
 
-    void aSeededDealFillsTheTableConsistently() {
-        fw::shuffleGenerator().seed(42);
-        MakeHand();
-        int rows = 0;
-        for (int s = 0; s < 4; ++s) {
-            // The cards of this suit among entries 0 to 12, from Ace down, each rank once.
-            QStringList dealt;
-            QString holding;
-            for (const QString &rank : ranks)
-                if (deck(Cards).mid(0, 13).contains(QChar(u"SHDC"[s]) + rank)) {
-                    dealt << rank;
-                    holding += rank + u' ';
-                }
-            QCOMPARE(column(*table(false)[s], 0), dealt);
-            QCOMPARE(tables->Results().Cell(s, 1), holding);
-            rows += table(false)[s]->ListCount();
-        }
-        QCOMPARE(rows, 13);
-        QCOMPARE(column(tables->Results(), 0),
-                 QStringList({"Spades:", "Hearts:", "Diamonds:", "Clubs:"}));
-    }
-
     void handTablesBuiltByHand_data() {
         QTest::addColumn<QString>("hand");
         QTest::addColumn<int>("sorts");

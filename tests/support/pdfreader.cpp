@@ -10,7 +10,8 @@ QList<PdfPage> readPdfPages(const QString &pdfPath) {
     QProcess pdftotext;
     pdftotext.start(QStringLiteral("pdftotext"),
                     {QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")});
-    if (!pdftotext.waitForFinished(-1) || pdftotext.exitCode() != 0) {
+    // A page or two takes pdftotext a few milliseconds.
+    if (!pdftotext.waitForFinished(5000) || pdftotext.exitCode() != 0) {
         qWarning() << "pdftotext failed:" << pdftotext.errorString()
                    << pdftotext.readAllStandardError();
         return {};

@@ -3,6 +3,7 @@
 #include "recordinggraphics.h"
 
 #include "framework/core/listbox.h"
+#include "framework/ui/graphicsfonts.h"
 #include "framework/ui/listboxview.h"
 #include "framework/ui/printing.h"
 #include "framework/ui/styledtextprinter.h"
@@ -40,18 +41,19 @@ class UiFrameworkTest : public QObject {
     QTemporaryDir dir_;
 
 private slots:
-    void printedStringStandsOnItsBaselineInPoints_data() {
+    void printedStringsStandOnTheirBaselinesInPoints_data() {
         QTest::addColumn<double>("margin");
         QTest::newRow("whole sheet") << 0.0;
         QTest::newRow("margins of 36") << 36.0;
     }
 
     // On paper a unit is a point from the printable area's corner, and (x, y) is where the
-    // baseline starts: a 40-unit word drawn at (100, 300) spans 40 points' ascent and descent.
-    void printedStringStandsOnItsBaselineInPoints() {
+    // first baseline starts: each word spans its own font's ascent, descent and advance, with the
+    // font as it stands at that string, and a line break or the wrap width starts a new line one
+    // line spacing lower.
+    void printedStringsStandOnTheirBaselinesInPoints() {
         QFETCH(double, margin);
-        const QString pdf = dir_.filePath(u"word.pdf"_s);
-        QFont font;
+        const QString pdf = dir_.filePath(u"words.pdf"_s);
         {
             auto g = fw::pdfPrinterGraphics(pdf, QMarginsF(margin, margin, margin, margin));
             QVERIFY(g);
@@ -59,17 +61,37 @@ private slots:
             g->setTextFont(u"Arial"_s);
             g->setTextSize(40);
             g->DrawString(u"Hand"_s, 100, 300);
-            font = g->font();
+            g->setTextSize(20);
+            g->DrawString(u"One\rTwo"_s, 100, 400);
+            g->setBold(true);
+            g->DrawString(u"Three"_s, 100, 500);
+            g->setTextFont(u"Courier"_s);
+            g->DrawString(u"Four Five"_s, 100, 600, 60);
         }
         const QList<PdfPage> pages = readPdfPages(pdf);
         QCOMPARE(pages.size(), 1);
-        QCOMPARE(pages[0].words.size(), 1);
-        const PdfWord &word = pages[0].words[0];
-        const QFontMetricsF metrics(font);
-        QCOMPARE(word.text, u"Hand"_s);
-        QCOMPARE_NEAR(word.xMin, margin + 100, 0.2);
-        QCOMPARE_NEAR(word.yMax - metrics.descent(), margin + 300, 0.2);
-        QCOMPARE_NEAR(word.yMax - word.yMin, metrics.ascent() + metrics.descent(), 0.2);
+        const QFont arial40 = fw::pageFont(u"Arial"_s, 40, false);
+        const QFont arial20 = fw::pageFont(u"Arial"_s, 20, false);
+        const QFont bold20 = fw::pageFont(u"Arial"_s, 20, true);
+        const QFont courier20 = fw::pageFont(u"Courier"_s, 20, true);
+        const double arialLine = QFontMetricsF(arial20).lineSpacing();
+        const double courierLine = QFontMetricsF(courier20).lineSpacing();
+        const QList<std::tuple<QString, QFont, double>> expected = {
+            {u"Hand"_s, arial40, 300},   {u"One"_s, arial20, 400},
+            {u"Two"_s, arial20, 400 + arialLine}, {u"Three"_s, bold20, 500},
+            {u"Four"_s, courier20, 600}, {u"Five"_s, courier20, 600 + courierLine}};
+        QCOMPARE(pages[0].words.size(), expected.size());
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            const auto &[text, font, baseline] = expected[i];
+            const PdfWord &word = pages[0].words[i];
+            const QFontMetricsF metrics(font);
+            QCOMPARE(word.text, text);
+            QCOMPARE_NEAR(word.xMin, margin + 100, 0.2);
+            // Qt's line heights and the PDF's metrics round apart by up to a third of a point.
+            QCOMPARE_NEAR(word.yMax - metrics.descent(), margin + baseline, 0.4);
+            QCOMPARE_NEAR(word.yMax - word.yMin, metrics.ascent() + metrics.descent(), 0.2);
+            QCOMPARE_NEAR(word.xMax - word.xMin, metrics.horizontalAdvance(text), 0.5);
+        }
     }
 
     // A block too low for any line still takes one, so a print loop always comes to an end.
@@ -137,6 +159,9 @@ private slots:
         QFETCH(int, code);
         QFETCH(bool, minimize);
         PlainWindow window({.code = code, .minimizeButton = minimize});
+        window.setWidth(10); // sizes stay within 64 and 32000
+        window.setHeight(33000);
+        QCOMPARE(QSize(window.Width(), window.Height()), QSize(64, 32000));
         QVERIFY(window.windowFlags().testFlag(Qt::CustomizeWindowHint)); // no buttons but these
         QTEST(int(window.windowFlags() & framing), "flags");
     }
