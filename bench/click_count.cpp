@@ -4,10 +4,10 @@
 // counts, divided by the difference of N, is the cost of one click.
 //
 //   click_count new|page N
+#include "app/app.h"
 #include "app/startup.h"
 #include "framework/ui/canvas.h"
 #include "framework/ui/listboxview.h"
-#include "framework/ui/screen.h"
 #include "windows/window1.h"
 #include "windows/window2.h"
 
@@ -43,10 +43,10 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     const bool page = argc > 1 && QByteArray(argv[1]) == "page";
     const long n = argc > 2 ? std::strtol(argv[2], nullptr, 10) : 1;
-    // The full-size page, whatever screen the machine has.
-    fw::setScreenAvailableHeightForTesting(1000);
     if (!startUp())
         return 1;
+    // The full-size page, whatever screen the machine has.
+    App::setUpXYFor(1000);
     Window1 &main = Window1::instance();
     fw::PushButton &button = page ? main.PageOfHands() : main.NewHand();
     PaintCounter counter;

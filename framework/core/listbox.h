@@ -53,6 +53,7 @@ public:
     // and so on. Cells without a text stay empty, texts past the last column are
     // dropped.
     void AddRow(const QString &text);
+    void AddRow(QString &&text);
     void AddRow(std::initializer_list<QString> texts);
 
     // Reading a cell outside the rows and columns gives the empty text; writing one
@@ -102,8 +103,6 @@ private:
     int sortedColumn_ = -1;
     std::vector<int> directions_;
     std::vector<QString> cells_;   // row after row, columns_ cells each
-    std::vector<int> order_;       // scratch for sorting, kept to avoid reallocating
-    std::vector<QString> scratch_; // likewise
     ListboxWatcher *watcher_ = nullptr;
 };
 

@@ -19,13 +19,7 @@ QString Right(const QString &s, int count) {
         return QString();
     if (count >= s.size())
         return s;
-    const QChar *tail = s.constData() + (s.size() - count);
-    // A text without a header (a literal, or raw data) lives as long as every copy
-    // of it: its tail can share those characters, as a copy would, instead of
-    // being copied into a new allocation.
-    if (!s.data_ptr().isMutable())
-        return QString::fromRawData(tail, count);
-    return QString(tail, count);
+    return QString(s.constData() + (s.size() - count), count);
 }
 
 QString Mid(const QString &s, int start) {

@@ -10,9 +10,7 @@ namespace fw {
 
 int Len(const QString &s);
 QString Left(const QString &s, int count);
-// The last count characters of s. When s is a literal or raw data, the result shares
-// its characters instead of allocating a copy, so raw data must outlive the result
-// just as it must outlive copies of s.
+// The last count characters of s.
 QString Right(const QString &s, int count);
 // Characters from position start (1 is the first) to the end of the text.
 QString Mid(const QString &s, int start);
