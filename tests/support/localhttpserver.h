@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QByteArray>
 #include <QObject>
-#include <QString>
 #include <QTcpServer>
 
 class QTcpSocket;
@@ -21,29 +19,22 @@ public:
     };
 
     LocalHttpServer();
-    // Stops listening: connecting to port() is then refused.
-    void close() { server_.close(); }
     quint16 port() const { return server_.serverPort(); }
     // "http://127.0.0.1:PORT" followed by path.
-    QString url(const QString &path) const;
+    QString url(const QString &path) const {
+        return QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(path);
+    }
 
-    // The script for the connections to come. With pieceSize > 0 the reply goes out that
-    // many bytes at a time, delayMs apart; else it is all in the system's buffers before
-    // the server goes on, and the close comes right behind it.
+    // The script for the connections to come.
     Mode mode = Mode::Answer;
     QByteArray reply;
-    int pieceSize = 0, delayMs = 0;
 
     // The raw bytes of the last request (after its CONNECT, if any), and how many came.
     QByteArray request;
     int requests = 0;
 
 private:
-    void accept();
     void take(QTcpSocket *client);
-    void writePieces(QTcpSocket *client, QByteArray rest);
-    void writeMore(QTcpSocket *client);
 
     QTcpServer server_;
-    qint64 sent_ = 0;
 };

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMessageBox>
@@ -9,25 +7,24 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QUrl>
 #include <functional>
 
 // Plays the user at the real desktop while it lives. Each real message box that comes up is
 // described in `shown`, then whileShown runs and the button captioned as the next of `presses`
-// is pressed (Escape when none fits); a press that fits a button of the modal window itself
-// is made there once no box is up. Addresses handed to the system land in `urls` instead.
+// is pressed (Escape when none fits); with no box up, a press that fits a button of the modal
+// window is made there. Addresses handed to the system land in `urls` instead.
 class ScriptedDesktop : public QObject {
     Q_OBJECT
 public:
     ScriptedDesktop() {
-        for (const char *scheme : {"http", "mailto"})
-            QDesktopServices::setUrlHandler(scheme, this, "open");
+        QDesktopServices::setUrlHandler("http", this, "open");
+        QDesktopServices::setUrlHandler("mailto", this, "open");
         connect(&timer_, &QTimer::timeout, this, &ScriptedDesktop::answer);
         timer_.start(5);
     }
     ~ScriptedDesktop() override {
-        for (const char *scheme : {"http", "mailto"})
-            QDesktopServices::unsetUrlHandler(scheme);
+        QDesktopServices::unsetUrlHandler("http");
+        QDesktopServices::unsetUrlHandler("mailto");
     }
 
     QStringList shown, presses, urls;
@@ -44,33 +41,29 @@ private:
         for (QAbstractButton *b : box.buttons())
             buttons << b->text() + (b == box.defaultButton() ? "*" : "") +
                            (b == box.escapeButton() ? "^" : "");
-        QString text =
-            QLatin1String(QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box.icon())) + u'|' +
-            box.windowTitle() + u'|' + box.text() + u'|' + box.informativeText() + u'|' +
-            buttons.join(u',');
+        QString text = QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box.icon());
+        text += u'|' + box.windowTitle() + u'|' + box.text() + u'|' + box.informativeText() + u'|' +
+                buttons.join(u',');
         for (const QLabel *label : box.findChildren<QLabel *>())
             if (!label->text().isEmpty() && label->textFormat() != Qt::PlainText)
                 text += "|rich: " + label->text();
         return text;
     }
-    static bool press(QWidget *window, const QString &caption) {
+    bool press(QWidget *window) {
         for (QAbstractButton *b : window->findChildren<QAbstractButton *>())
-            if (b->text() == caption && b->isVisible())
-                return b->click(), true;
+            if (!presses.isEmpty() && b->text() == presses.first() && b->isVisible())
+                return presses.removeFirst(), b->click(), true;
         return false;
     }
     void answer() {
         QWidget *modal = QApplication::activeModalWidget();
         auto *box = qobject_cast<QMessageBox *>(modal);
-        if (!box) {
-            if (modal && !presses.isEmpty() && press(modal, presses.first()))
-                presses.removeFirst();
-            return;
+        if (box) {
+            shown << describe(*box);
+            if (whileShown)
+                whileShown();
         }
-        shown << describe(*box);
-        if (whileShown)
-            whileShown();
-        if (presses.isEmpty() || !press(box, presses.takeFirst()))
+        if (modal && !press(modal) && box)
             QTest::keyClick(box, Qt::Key_Escape);
     }
 
