@@ -27,9 +27,8 @@ void LocalHttpServer::take(QTcpSocket *client) {
         client->write("HTTP/1.0 200 Connection established\r\n\r\n");
         return take(client);
     }
-    ++requests;
     client->write(reply);
-    if (mode == Mode::Endless) { // topped up as it drains, up to 64 MiB at most
+    if (endless) { // topped up as it drains, up to 64 MiB at most
         connect(client, &QTcpSocket::bytesWritten, client, [client, sent = qint64(0)]() mutable {
             for (; client->bytesToWrite() < 4 * EndlessPiece && sent < 1024 * EndlessPiece;
                  sent += EndlessPiece)
@@ -41,6 +40,5 @@ void LocalHttpServer::take(QTcpSocket *client) {
     // the close then comes right behind it.
     while (client->bytesToWrite() > 0 && client->waitForBytesWritten(2000)) {
     }
-    if (mode == Mode::Answer)
-        client->disconnectFromHost();
+    client->disconnectFromHost();
 }

@@ -12,12 +12,6 @@ class QTcpSocket;
 class LocalHttpServer : public QObject {
     Q_OBJECT
 public:
-    enum class Mode {
-        Answer,   // once a request's blank line is in, sends reply and closes
-        StayOpen, // sends reply and leaves the connection open
-        Endless,  // sends reply, then body bytes for as long as the client stays
-    };
-
     LocalHttpServer();
     quint16 port() const { return server_.serverPort(); }
     // "http://127.0.0.1:PORT" followed by path.
@@ -25,13 +19,13 @@ public:
         return QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(path);
     }
 
-    // The script for the connections to come.
-    Mode mode = Mode::Answer;
+    // The script for the connections to come: once a request's blank line is in, send reply
+    // and close; or, when endless, send reply and then body bytes for as long as the client stays.
     QByteArray reply;
+    bool endless = false;
 
-    // The raw bytes of the last request (after its CONNECT, if any), and how many came.
+    // The raw bytes of the last request, after its CONNECT if any.
     QByteArray request;
-    int requests = 0;
 
 private:
     void take(QTcpSocket *client);

@@ -13,14 +13,14 @@
 // described in `shown`, then whileShown runs and the button captioned as the next of `presses`
 // is pressed (Escape when none fits); with no box up, a press that fits a button of the modal
 // window is made there. Addresses handed to the system land in `urls` instead.
-class ScriptedDesktop : public QObject {
+class ScriptedDesktop : public QTimer {
     Q_OBJECT
 public:
     ScriptedDesktop() {
         QDesktopServices::setUrlHandler("http", this, "open");
         QDesktopServices::setUrlHandler("mailto", this, "open");
-        connect(&timer_, &QTimer::timeout, this, &ScriptedDesktop::answer);
-        timer_.start(5);
+        connect(this, &QTimer::timeout, this, &ScriptedDesktop::answer);
+        start(5);
     }
     ~ScriptedDesktop() override {
         QDesktopServices::unsetUrlHandler("http");
@@ -28,7 +28,7 @@ public:
     }
 
     QStringList shown, presses, urls;
-    std::function<void()> whileShown;
+    std::function<void()> whileShown = [] {};
 
 public slots:
     void open(const QUrl &url) { urls << url.toString(); }
@@ -58,14 +58,9 @@ private:
     void answer() {
         QWidget *modal = QApplication::activeModalWidget();
         auto *box = qobject_cast<QMessageBox *>(modal);
-        if (box) {
-            shown << describe(*box);
-            if (whileShown)
-                whileShown();
-        }
+        if (box)
+            shown << describe(*box), whileShown();
         if (modal && !press(modal) && box)
             QTest::keyClick(box, Qt::Key_Escape);
     }
-
-    QTimer timer_;
 };
