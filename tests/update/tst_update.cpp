@@ -135,7 +135,8 @@ private slots:
             });
         QStringList during; // the update window's label, and whether Self Test is still open
         desktop.whileShown = [&] {
-            during << fw::openInstance<updateWindow>()->StaticText1().Text() +
+            const updateWindow *window = fw::openInstance<updateWindow>();
+            during << (window ? window->StaticText1().Text() : "no update window") +
                           (fw::openInstance<selfTest>() ? " and Self Test" : "");
         };
         QVERIFY2(checkForUpdates(), "the update window was still open after 5 s");
