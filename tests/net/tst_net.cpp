@@ -113,7 +113,7 @@ private slots:
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<QString>("outcome");
         const QByteArray big = QByteArray("0123456789abcdef").repeated(16 * 1024);
-        // The close comes with the last of the reply: what came with it still counts.
+        // Four read buffers full, the close right behind them: every byte still counts.
         QTest::newRow("page ends at the close")
             << "%1" << ok + "\r\n" + big << "200 " + QString::fromLatin1(big);
         QTest::newRow("refused") << LocalHttpServer().url("/") << QByteArray() << "102"; // gone
