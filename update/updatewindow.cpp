@@ -7,18 +7,6 @@
 #include "update/manifest.h"
 #include "update/selftest.h"
 
-namespace {
-QString manifestAddressOverride;
-
-QString manifestAddress() {
-    return manifestAddressOverride.isEmpty() ? addresses::manifestAddress : manifestAddressOverride;
-}
-} // namespace
-
-void updateWindow::setManifestAddressForTesting(const QString &address) {
-    manifestAddressOverride = address;
-}
-
 void updateWindow::Layout() {
     // Always shown modally: a dialog's frame, which can be minimised with the program.
     setDesign(QStringLiteral("Update"), 300, 120, {.code = 1, .minimizeButton = true});
@@ -57,7 +45,7 @@ void updateWindow::_CreateControls0() {
 
 void updateWindow::Event_Open() {
     ProgressBar1().setMaximumValue(0); // indeterminate: a busy bar
-    hp().Get(manifestAddress());
+    hp().Get(addresses::manifestAddress);
     if (selfTest *open = fw::openInstance<selfTest>())
         open->Close();
 }

@@ -31,9 +31,6 @@ public:
                             bool free);
     virtual QString returnValue(const QString &body, const QString &name);
 
-    // Where the manifest is fetched from; tests point it at a server of their own.
-    static void setManifestAddressForTesting(const QString &address);
-
 protected:
     void Layout() override;
     void CreateControls() override;

@@ -39,17 +39,21 @@ HTTPSocket::~HTTPSocket() {
 }
 
 void HTTPSocket::Get(const QString &url) {
+    // A refused Get raises its error without ending the request under way.
     if (IsBusy())
-        return raiseError(HttpErrorBusy);
+        return raiseError(HttpErrorBusy, false);
     const HttpRequest request = HttpRequest::fromUrl(url);
     if (!request.isUsable())
-        return raiseError(HttpErrorBadAddress);
+        return raiseError(HttpErrorBadAddress, false);
 
     url_ = url;
+    busy_ = true;
     connected_ = false;
     reply_.emplace();
     socket_ = new QTcpSocket(this);
-    socket_->setProxy(QNetworkProxy::NoProxy);
+    // The proxy the application sets, if any (none by default), but never the system's:
+    // the check has always gone out directly.
+    socket_->setProxy(QNetworkProxy::applicationProxy());
     socket_->setReadBufferSize(PieceSize);
     connect(socket_, &QTcpSocket::connected, this, [this, bytes = request.toBytes()] {
         connected_ = true;
@@ -98,6 +102,7 @@ void HTTPSocket::finishWithPage() {
         this,
         [this, url = url_, status = reply_->status(), headers = reply_->headers(),
          body = reply_->bodyText()] {
+            busy_ = false;
             QPointer<HTTPSocket> alive(this);
             if (auto handler = PageReceivedHandler) // a copy: the handler may replace itself
                 handler(url, status, headers, body);
@@ -111,13 +116,15 @@ void HTTPSocket::finishWithPage() {
 void HTTPSocket::finishWithError(int code) {
     dropSocket();
     reply_.reset();
-    raiseError(code);
+    raiseError(code, true);
 }
 
-void HTTPSocket::raiseError(int code) {
+void HTTPSocket::raiseError(int code, bool endsRequest) {
     QMetaObject::invokeMethod(
         this,
-        [this, code] {
+        [this, code, endsRequest] {
+            if (endsRequest)
+                busy_ = false;
             QPointer<HTTPSocket> alive(this);
             if (auto handler = ErrorHandler)
                 handler(code);

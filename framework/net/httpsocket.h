@@ -23,7 +23,8 @@ namespace fw {
 // or the reply grew too large. Once connected, a broken connection ends the page with
 // what arrived (a close before the header block ended gives an empty body); any
 // status, error pages included, arrives as a page. There is no time-out: the caller
-// decides when to give up, by destroying the socket.
+// decides when to give up, by destroying the socket. It connects through the
+// application's proxy (QNetworkProxy::setApplicationProxy) when there is one.
 //
 // Each outcome calls its handler first, then emits its signal. Destroying the socket
 // while a request is under way drops the connection and raises nothing more.
@@ -34,8 +35,9 @@ public:
     ~HTTPSocket() override;
 
     void Get(const QString &url);
-    // True from Get until the request's outcome is settled.
-    bool IsBusy() const { return socket_ != nullptr; }
+    // True from Get until the request's outcome is raised: already false while its
+    // handler runs, so that the handler may start the next request.
+    bool IsBusy() const { return busy_; }
 
     // The body holds each byte of the reply as one character (Latin-1).
     std::function<void(const QString &url, int status, const fw::InternetHeaders &headers,
@@ -55,11 +57,12 @@ private:
     void finishWithPage();
     void finishWithError(int code);
     void dropSocket();
-    void raiseError(int code);
+    void raiseError(int code, bool endsRequest);
 
     QString url_;
     QTcpSocket *socket_ = nullptr;
     bool connected_ = false;
+    bool busy_ = false; // the socket is gone before the outcome is raised
     std::optional<HttpReplyFramer> reply_;
 };
 

@@ -38,20 +38,4 @@ void Beep();
 // reports nothing.
 void ShowURL(const QString &url);
 
-// What the dialogs above use to reach the user. Tests install a scripted stand-in
-// that records every call and answers with a chosen button.
-class Desktop {
-public:
-    enum class Answer { Action, Cancel, AlternateAction };
-
-    virtual ~Desktop() = default;
-    virtual void msgBox(const QString &text) = 0;
-    virtual void beep() = 0;
-    virtual Answer messageDialog(const MessageDialog &dialog) = 0;
-    virtual void showURL(const QString &url) = 0;
-};
-
-// Installs a stand-in; nullptr goes back to the real desktop.
-void setDesktopForTesting(Desktop *desktop);
-
 } // namespace fw

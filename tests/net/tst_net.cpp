@@ -3,23 +3,14 @@
 #include "framework/net/httpsocket.h"
 #include "localhttpserver.h"
 
+#include <QTcpSocket>
 #include <QTest>
 
-using fw::HttpReplyFramer;
-using fw::HTTPSocket;
+using fw::HttpReplyFramer, fw::HTTPSocket;
 
 namespace {
 
-// Only a guard against a hang: every wait below ends on an event, not on a clock.
-constexpr int Wait = 20000;
-
 const QByteArray ok = "HTTP/1.0 200 OK\r\n";
-
-// Where the request connects, then what it sends.
-QByteArray request(const QByteArray &where, const QByteArray &target, const QByteArray &host) {
-    return where + "|GET " + target +
-           " HTTP/1.0\r\nAccept: */*\r\nAccept-Language: en\r\nHost: " + host + "\r\n\r\n";
-}
 
 // "state before the close>state after it", then the status, the header lines and the body.
 QString framed(const QByteArray &reply, int limit, qsizetype pieceSize) {
@@ -37,39 +28,33 @@ QString framed(const QByteArray &reply, int limit, qsizetype pieceSize) {
     return text + u'|' + framer.bodyText();
 }
 
-// What a socket raised, through its handlers.
-struct Outcomes {
-    QList<int> errors;
-    QStringList bodies;
+// What a socket raised through its handlers, in order: "CODE" or "status body", each with
+// " busy" when IsBusy() was true while the handler ran.
+struct Outcomes : QStringList {
     explicit Outcomes(HTTPSocket &socket) {
-        socket.PageReceivedHandler = [this](const QString &, int, const fw::InternetHeaders &,
-                                            const QString &body) { bodies << body; };
-        socket.ErrorHandler = [this](int code) { errors << code; };
+        socket.PageReceivedHandler = [this, &socket](auto &, int status, auto &, auto &body) {
+            *this << QString::number(status) + u' ' + body + (socket.IsBusy() ? " busy" : "");
+        };
+        socket.ErrorHandler = [this, &socket](int code) {
+            *this << QString::number(code) + (socket.IsBusy() ? " busy" : "");
+        };
     }
-    qsizetype count() const { return errors.size() + bodies.size(); }
 };
+
+// Runs then once the reply is complete and the connection let go, before the outcome is raised.
+void inTheGap(HTTPSocket &socket, const std::function<void()> &then) {
+    QTcpSocket *connection = socket.findChild<QTcpSocket *>();
+    QObject::connect(connection, &QTcpSocket::readyRead, connection, [=, done = false]() mutable {
+        if (!connection->parent() && !std::exchange(done, true))
+            then();
+    });
+}
 
 } // namespace
 
 class NetTest : public QObject {
     Q_OBJECT
 private slots:
-    void buildsTheRequest_data() {
-        QTest::addColumn<QString>("url");
-        QTest::addColumn<QByteArray>("request"); // empty: it cannot be used
-        QTest::newRow("no path") << "http://h.example" << request("h.example:80", "/", "h.example");
-        QTest::newRow("max port") << "http://h:65535/a" << request("h:65535", "/a", "h:65535");
-        QTest::newRow("port 0 means 80") << "http://h:0/x" << request("h:80", "/x", "h:0");
-        QTest::newRow("port too high") << "http://h:65536/x" << QByteArray();
-        QTest::newRow("line break") << "http://h/x\r\nEvil: 1" << QByteArray();
-    }
-    void buildsTheRequest() {
-        QFETCH(QString, url);
-        const fw::HttpRequest r = fw::HttpRequest::fromUrl(url);
-        const QByteArray where = r.host.toUtf8() + ':' + QByteArray::number(r.port);
-        QTEST(r.isUsable() ? where + '|' + r.toBytes() : QByteArray(), "request");
-    }
-
     void framesTheReply_data() {
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<int>("limit"); // 0: the default
@@ -97,8 +82,6 @@ private slots:
             "body>complete 200 [Content-Length: +3]|abcdef");
         row("too long to hold", ok + "Content-Length: 99999999999999999999\r\n\r\nab",
             "body>complete 200 [Content-Length: 99999999999999999999]|ab");
-        row("largest content length", ok + "Content-Length: 9223372036854775807\r\n\r\nab",
-            "body>complete 200 [Content-Length: 9223372036854775807]|ab");
         row("CR LF anywhere: CR LF CR LF first", "HTTP/1.0 200 OK\n\nX: 1\r\n\r\nbody",
             "body>complete 200 [X: 1]|body", "body>complete 200 |X: 1\r\n\r\nbody");
         row("LF line end: LF LF wins over CR CR", "A 1\r\rB: 2\n\nbody",
@@ -126,62 +109,66 @@ private slots:
     }
 
     void raisesOneOutcomeEach_data() {
-        QTest::addColumn<QString>("url"); // empty: the local server, asked twice at once
-        QTest::addColumn<QList<int>>("errors");
-        QTest::addColumn<QStringList>("bodies");
-        QTest::newRow("host name not found")
-            << "http://nonexistent.invalid/x" << QList<int>{103} << QStringList();
-        QTest::newRow("port out of range")
-            << "http://127.0.0.1:65536/x" << QList<int>{107} << QStringList();
-        QTest::newRow("get while busy") << "" << QList<int>{106} << QStringList{"first"};
+        QTest::addColumn<QString>("url"); // %1: the local server's
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QString>("outcome");
+        const QByteArray big = QByteArray("0123456789abcdef").repeated(16 * 1024);
+        // Four read buffers full, the close right behind them: every byte still counts.
+        QTest::newRow("page ends at the close")
+            << "%1" << ok + "\r\n" + big << "200 " + QString::fromLatin1(big);
+        QTest::newRow("refused") << LocalHttpServer().url("/") << QByteArray() << "102"; // gone
+        // Qt turns the name down before any lookup: no name server is asked.
+        QTest::newRow("host name not found") << "http://bad host/" << QByteArray() << "103";
     }
     void raisesOneOutcomeEach() {
-        QFETCH(QString, url);
-        QFETCH(QList<int>, errors);
-        QFETCH(QStringList, bodies);
         LocalHttpServer server;
-        QVERIFY(server.listen());
-        server.answer(ok + "\r\nfirst");
+        QFETCH(QByteArray, reply);
+        server.reply = reply;
         HTTPSocket socket;
         Outcomes out(socket);
-        socket.Get(url.isEmpty() ? server.url(QStringLiteral("/a")) : url);
-        if (url.isEmpty())
-            socket.Get(server.url(QStringLiteral("/b")));
-        QCOMPARE(out.count(), 0); // never inside Get
-        QTRY_COMPARE_WITH_TIMEOUT(out.count(), errors.size() + bodies.size(), Wait);
-        QCOMPARE(out.errors, errors);
-        QCOMPARE(out.bodies, bodies);
-        QCOMPARE(server.requests(), int(url.isEmpty()));
-        QCOMPARE(server.request().left(7), url.isEmpty() ? "GET /a " : "");
-        QVERIFY(!socket.IsBusy());
+        QFETCH(QString, url);
+        socket.Get(url.arg(server.url("/")));
+        QCOMPARE(out.size(), 0); // never inside Get
+        QTRY_VERIFY_WITH_TIMEOUT(!out.isEmpty(), 5000);
+        QFETCH(QString, outcome);
+        QCOMPARE(out, QStringList{outcome});
     }
 
-    void destroyingItMidRequestRaisesNothing_data() {
-        QTest::addColumn<bool>("connected");
-        QTest::newRow("while connecting") << false;
-        QTest::newRow("waiting for the reply") << true;
-    }
-    void destroyingItMidRequestRaisesNothing() {
-        QFETCH(bool, connected);
+    // Busy from Get until the outcome is raised, though the connection ends before that;
+    // a Get refused meanwhile leaves the request under way, and a handler may start the next.
+    void busyUntilTheOutcomeIsRaised() {
         LocalHttpServer server;
-        QVERIFY(server.listen());
-        const QString url = server.url(QStringLiteral("/x"));
-        connected ? server.neverAnswer() : server.close();
+        server.reply = ok + "Content-Length: 1\r\n\r\na";
+        HTTPSocket socket;
+        Outcomes out(socket);
+        socket.PageReceivedHandler = [&, page = socket.PageReceivedHandler](auto &&...args) {
+            page(args...);
+            if (out.size() < 3)
+                socket.Get(server.url("/next"));
+        };
+        socket.Get(server.url("/a"));
+        socket.Get(server.url("/b"));
+        inTheGap(socket, [&] { socket.Get(server.url("/c")); });
+        QTRY_VERIFY_WITH_TIMEOUT(out.size() >= 4, 5000);
+        QCOMPARE(out, QStringList({"106 busy", "200 a", "106 busy", "200 a"}));
+        QCOMPARE(server.request.left(10), "GET /next ");
+    }
+
+    // As when the update window goes with Cancel: the outcome on its way is dropped.
+    void destroyedWithItsOutcomeOnTheWayRaisesNothing() {
+        LocalHttpServer server;
+        server.reply = ok + "Content-Length: 1\r\n\r\na";
         auto *socket = new HTTPSocket(&server); // gone with the server should a check fail
         Outcomes out(*socket);
-        socket->Get(url);
-        if (connected)
-            QTRY_COMPARE_WITH_TIMEOUT(server.requests(), 1, Wait);
-        delete socket;
-        // A second socket asks the same server: once its outcome is in, the first one's
-        // would have come too.
-        server.closeAtOnce();
-        HTTPSocket witness;
-        Outcomes seen(witness);
-        witness.Get(url);
-        QTRY_COMPARE_WITH_TIMEOUT(seen.count(), 1, Wait);
-        QCOMPARE(seen.errors, connected ? QList<int>() : QList<int>{102});
-        QCOMPARE(out.count(), 0);
+        socket->Get(server.url("/a"));
+        bool after = false; // a call queued behind the outcome
+        inTheGap(*socket, [&] {
+            delete socket;
+            QMetaObject::invokeMethod(
+                this, [&] { after = true; }, Qt::QueuedConnection);
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(after, 5000);
+        QCOMPARE(out, QStringList());
     }
 };
 

@@ -1,58 +1,34 @@
 #pragma once
 
-#include <QByteArray>
 #include <QObject>
-#include <QString>
 #include <QTcpServer>
 
 class QTcpSocket;
 
-// A stand-in for the maker's web host: an HTTP server on 127.0.0.1, on a port of the
-// system's choosing, that records each raw request and answers it as scripted.
+// A stand-in for the maker's web host on 127.0.0.1, at a port of the system's choosing. It
+// records each raw request and answers it as scripted. It also serves as an HTTP proxy: a
+// "CONNECT host:port" opens a tunnel that it answers itself, so a client pointed at it
+// through QNetworkProxy keeps its real host names, and none of them is ever resolved.
 class LocalHttpServer : public QObject {
     Q_OBJECT
 public:
-    explicit LocalHttpServer(QObject *parent = nullptr);
-
-    // Starts listening; false when that failed.
-    bool listen();
-    // Stops listening: connecting to port() is then refused.
-    void close() { server_.close(); }
-    quint16 port() const { return port_; }
+    LocalHttpServer();
+    quint16 port() const { return server_.serverPort(); }
     // "http://127.0.0.1:PORT" followed by path.
-    QString url(const QString &path) const;
-
-    // Scripts for the connections to come. answer: once a request's blank line has
-    // arrived, sends reply and closes; pieceSize > 0 writes it that many bytes at a
-    // time, delayMs apart.
-    void answer(const QByteArray &reply, int pieceSize = 0, int delayMs = 0) {
-        script(Mode::AnswerAndClose, reply, pieceSize, delayMs);
+    QString url(const QString &path) const {
+        return QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(path);
     }
-    // Answers, then leaves the connection open: the client has to see the end itself.
-    void answerAndStayOpen(const QByteArray &reply) { script(Mode::StayOpen, reply); }
-    // Closes each connection as soon as it is accepted, reading nothing.
-    void closeAtOnce() { script(Mode::CloseAtOnce); }
-    // Reads the request and then neither answers nor closes.
-    void neverAnswer() { script(Mode::StayOpen); }
-    // Sends head, then body bytes for as long as the client stays.
-    void sendEndlessBody(const QByteArray &head) { script(Mode::Endless, head); }
 
-    // The raw bytes of the last request, as far as they arrived.
-    QByteArray request() const { return request_; }
-    int requests() const { return requests_; }
+    // The script for the connections to come: once a request's blank line is in, send reply
+    // and close; or, when endless, send reply and then body bytes for as long as the client stays.
+    QByteArray reply;
+    bool endless = false;
+
+    // The raw bytes of the last request, after its CONNECT if any.
+    QByteArray request;
 
 private:
-    enum class Mode { AnswerAndClose, StayOpen, CloseAtOnce, Endless };
-
-    void script(Mode mode, const QByteArray &reply = {}, int pieceSize = 0, int delayMs = 0);
-    void accept();
-    void writePieces(QTcpSocket *client, QByteArray rest);
-    void writeMore(QTcpSocket *client);
+    void take(QTcpSocket *client);
 
     QTcpServer server_;
-    quint16 port_ = 0;
-    Mode mode_ = Mode::AnswerAndClose;
-    QByteArray reply_, request_;
-    int pieceSize_ = 0, delayMs_ = 0, requests_ = 0;
-    qint64 sent_ = 0;
 };

@@ -1,35 +1,66 @@
 #pragma once
 
-#include "framework/ui/dialogs.h"
-
-#include <QStringList>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMetaEnum>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <functional>
 
-// Stands in for the user's desktop while it lives: records every message box, beep,
-// dialog and address, and answers each dialog with the next scripted button.
-class ScriptedDesktop : public fw::Desktop {
+// Plays the user at the real desktop while it lives. Each real message box that comes up is
+// described in `shown`, then whileShown runs and the button captioned as the next of `presses`
+// is pressed (Escape when none fits); with no box up, a press that fits a button of the modal
+// window is made there. Addresses handed to the system land in `urls` instead.
+class ScriptedDesktop : public QTimer {
+    Q_OBJECT
 public:
-    ScriptedDesktop() { fw::setDesktopForTesting(this); }
-    ~ScriptedDesktop() override { fw::setDesktopForTesting(nullptr); }
-
-    void msgBox(const QString &text) override {
-        events << QStringLiteral("msgbox: ") + text;
-        if (whileMessageBoxShown)
-            whileMessageBoxShown(); // the box is modal: the test looks around from here
+    ScriptedDesktop() {
+        QDesktopServices::setUrlHandler("http", this, "open");
+        QDesktopServices::setUrlHandler("mailto", this, "open");
+        connect(this, &QTimer::timeout, this, &ScriptedDesktop::answer);
+        start(5);
     }
-    void beep() override { events << QStringLiteral("beep"); }
-    Answer messageDialog(const fw::MessageDialog &dialog) override {
-        events << QStringLiteral("dialog: ") + dialog.Title;
-        dialogs << dialog;
-        return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
+    ~ScriptedDesktop() override {
+        QDesktopServices::unsetUrlHandler("http");
+        QDesktopServices::unsetUrlHandler("mailto");
     }
-    void showURL(const QString &url) override { urls << url; }
 
-    // "beep", "msgbox: <text>" and "dialog: <title>", in the order they came.
-    QStringList events;
-    QList<fw::MessageDialog> dialogs;
-    QStringList urls;
-    // Answers for the coming dialogs; Cancel when none is left.
-    QList<Answer> answers;
-    std::function<void()> whileMessageBoxShown;
+    QStringList shown, presses, urls;
+    std::function<void()> whileShown = [] {};
+
+public slots:
+    void open(const QUrl &url) { urls << url.toString(); }
+
+private:
+    // "Icon|title|text|informative text|buttons", * marking the default and ^ the escape
+    // button, then "|rich: TEXT" for each label that is not plain text.
+    static QString describe(const QMessageBox &box) {
+        QStringList buttons;
+        for (QAbstractButton *b : box.buttons())
+            buttons << b->text() + (b == box.defaultButton() ? "*" : "") +
+                           (b == box.escapeButton() ? "^" : "");
+        QString text = QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box.icon());
+        text += u'|' + box.windowTitle() + u'|' + box.text() + u'|' + box.informativeText() + u'|' +
+                buttons.join(u',');
+        for (const QLabel *label : box.findChildren<QLabel *>())
+            if (!label->text().isEmpty() && label->textFormat() != Qt::PlainText)
+                text += "|rich: " + label->text();
+        return text;
+    }
+    bool press(QWidget *window) {
+        for (QAbstractButton *b : window->findChildren<QAbstractButton *>())
+            if (!presses.isEmpty() && b->text() == presses.first() && b->isVisible())
+                return presses.removeFirst(), b->click(), true;
+        return false;
+    }
+    void answer() {
+        QWidget *modal = QApplication::activeModalWidget();
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (box)
+            shown << describe(*box), whileShown();
+        if (modal && !press(modal) && box)
+            QTest::keyClick(box, Qt::Key_Escape);
+    }
 };
