@@ -1,6 +1,5 @@
 #include "comparenear.h"
 #include "pdfreader.h"
-#include "recordinggraphics.h"
 
 #include "app/app.h"
 #include "app/startup.h"
@@ -13,30 +12,31 @@
 #include "windows/window1.h"
 #include "windows/window2.h"
 
-#include <QMenuBar>
 #include <QClipboard>
 #include <QMenu>
-#include <QRegularExpression>
+#include <QMenuBar>
 #include <algorithm>
 #include <tuple>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
 using Drawn = std::tuple<int, int, QString>; // y, x, text: sorted, they are in reading order
 
-// The 82 strings in drawing order: header, hands 1, 5, 2, 6, 3, 7, 4, 8, footer. Row r of hands
-// starts 180 r below the first row's top, its six lines (spades, hearts, diamonds, clubs, points,
-// bid) at 0, 20, 40, 60, 100 and 120 below that. The left column (hands 1 to 4) has its labels at
-// x 25 and holdings at 120, the right one (hands 5 to 8) at 330 and 425. On a small screen every
-// number is halved, halves rounding up.
+// The 82 strings of the page: header, eight hands, footer. Row r of hands starts 180 r below the
+// first row's top, its six lines (spades, hearts, diamonds, clubs, points, bid) at 0, 20, 40, 60,
+// 100 and 120 below that. The left column (hands 1 to 4) has its labels at x 25 and holdings at
+// 120, the right one (hands 5 to 8) at 330 and 425. On a small screen every number is halved,
+// halves rounding up.
 QList<Drawn> pageStrings(bool printed, bool halved, const QStringList &hands) {
     const auto at = [halved](int v) { return halved ? (v + 1) / 2 : v; };
     QList<Drawn> drawn;
     const auto add = [&](int x, int y, const QString &text) { drawn << Drawn{at(y), at(x), text}; };
     add(printed ? 5 : 10, 20,
-        "This page of Quillory may help a new Bridge player learn to make an initial bid.");
+        u"This page of Quillory may help a new Bridge player learn to make an initial bid."_s);
     const QStringList suits = {"Spades:", "Hearts:", "Diamonds:", "Clubs:"};
-    for (int hand : {1, 5, 2, 6, 3, 7, 4, 8}) {
+    for (int hand = 1; hand <= 8; ++hand) {
         const int x = hand > 4 ? 330 : 25, top = (printed ? 50 : 70) + 180 * ((hand - 1) % 4);
         for (int suit = 0; suit < 4; ++suit) {
             add(x, top + 20 * suit, suits[suit]);
@@ -44,9 +44,10 @@ QList<Drawn> pageStrings(bool printed, bool halved, const QStringList &hands) {
         }
         // "Hand 2 Points" has no colon.
         add(x, top + 100, QStringLiteral("Hand %1 Points%2").arg(hand).arg(hand == 2 ? "" : ":"));
-        add(x, top + 120, QStringLiteral("Open Bid:"));
+        add(x, top + 120, u"Open Bid:"_s);
     }
-    add(130, printed ? 730 : 780, QStringLiteral("http://www.orvane.example"));
+    add(130, printed ? 730 : 780, u"http://www.orvane.example"_s);
+    std::sort(drawn.begin(), drawn.end());
     return drawn;
 }
 
@@ -72,63 +73,41 @@ void trigger(fw::Window &window, const char *itemName) {
 }
 
 // Stands in for the print dialog: notes for each showing whether a help window was open, and
-// hands out a printer writing a PDF file (whose page units are the sheet's own coordinates),
-// a recorder, or nothing when cancelled. From a recorder on the locale is US English, so a
-// date taken after the dialog would show.
+// prints to a PDF file on US Letter without margins (page units are the sheet's coordinates),
+// or to nothing when cancelled. From the dialog on, the locale is US English, so that a date
+// taken after the dialog would show.
 struct PrintDialog {
-    explicit PrintDialog(bool cancel = false, const QString &pdf = QString()) {
+    PrintDialog(const QString &pdf, bool cancel) {
+        QFile::remove(pdf);
         fw::setPrinterDialogForTesting([this, cancel, pdf]() -> std::unique_ptr<fw::Graphics> {
             shownWithHelpOpen << !openWindows<Help>().isEmpty();
-            if (!pdf.isEmpty())
-                return fw::pdfPrinterGraphics(pdf);
             QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-            if (cancel)
-                return nullptr;
-            auto g = std::make_unique<RecordingGraphics>();
-            recording = g->recording();
-            return g;
+            return cancel ? nullptr : fw::pdfPrinterGraphics(pdf);
         });
     }
-
+    ~PrintDialog() { fw::setPrinterDialogForTesting({}); }
     QList<bool> shownWithHelpOpen;
-    std::shared_ptr<const Recording> recording = std::make_shared<Recording>(); // of the last job
 };
 
-// The page printed to a PDF file, read back word by word in reading order: the first word of
-// each string where the string's baseline starts, the font's descent above the word's bottom.
-void verifyPdfPage(const QString &pdf, QList<Drawn> strings) {
+// A page read back word by word: each string where its baseline starts, and as long as its font
+// (Geneva, bold, of that size) makes it.
+void verifyPdfPage(const QString &pdf, const QList<Drawn> &strings, int size) {
     const QList<PdfPage> pages = readPdfPages(pdf);
     QCOMPARE(pages.size(), 1);
-    std::sort(strings.begin(), strings.end());
     const QList<PdfWord> words = inReadingOrder(pages[0].words);
-    const double descent = QFontMetricsF(fw::pageFont("Geneva", 14, true)).descent();
+    const QFontMetricsF metrics(fw::pageFont(u"Geneva"_s, size, true));
     qsizetype next = 0;
     for (const auto &[y, x, text] : strings) {
         const QStringList expected = text.split(u' ', Qt::SkipEmptyParts);
-        for (qsizetype k = 0; k < expected.size(); ++k, ++next) {
-            QCOMPARE(words.value(next).text, expected[k]);
-            if (k == 0) {
-                QCOMPARE_NEAR(words[next].xMin, x, 0.2);
-                QCOMPARE_NEAR(words[next].yMax - descent, y, 0.2);
-            }
-        }
+        for (const QString &word : expected)
+            QCOMPARE(words.value(next++).text, word);
+        if (expected.isEmpty())
+            continue;
+        QCOMPARE_NEAR(words[next - expected.size()].xMin, x, 0.2);
+        QCOMPARE_NEAR(words[next - expected.size()].yMax - metrics.descent(), y, 0.2);
+        QCOMPARE_NEAR(words[next - 1].xMax, x + metrics.horizontalAdvance(text.trimmed()), 0.5);
     }
     QCOMPARE(next, words.size());
-}
-
-// The calls that print pages with blocks of these line counts (none: an empty text).
-QStringList helpCalls(const QList<int> &blockLines, const QString &date) {
-    QStringList calls{"TextFont \"Courier\"", "TextSize 10", "ForeColor #ff000000", "Bold true"};
-    for (int page = 1; page == 1 || page <= blockLines.size(); ++page) {
-        if (!blockLines.isEmpty())
-            calls << QStringLiteral("TextBlock 36 36 lines %1").arg(blockLines[page - 1]);
-        calls += {"TextFont \"Arial\"", "Bold false",
-                  QStringLiteral("DrawString \"page %1\" 40 720 0 false").arg(page),
-                  QStringLiteral("DrawString \"%1\" 100 720 0 false").arg(date)};
-        if (page < blockLines.size())
-            calls += {"TextFont \"Courier\"", "Bold true", "NextPage"};
-    }
-    return calls << "Release";
 }
 
 } // namespace
@@ -136,21 +115,18 @@ QStringList helpCalls(const QList<int> &blockLines, const QString &date) {
 class WindowsTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
+    const QString pdf_ = dir_.filePath(u"printed.pdf"_s);
 
 private slots:
     void init() {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); // not the machine's
         QVERIFY(startUp());
     }
-
-    void cleanup() {
-        fw::setPrinterDialogForTesting({});
-        shutDown();
-    }
+    void cleanup() { shutDown(); }
 
     void pageOfHandsIsDealtAndDrawnWhereItsTableSays_data() {
         QTest::addColumn<int>("availableHeight"); // 546 halves the painted page
-        QTest::addColumn<QString>("through");     // paint, print, cancel or pdf
+        QTest::addColumn<QString>("through");     // paint, print or cancel
         QTest::addColumn<int>("presses");         // of "Show Page of Hands" first
         QTest::newRow("painted before any page") << 1000 << "paint" << 0;
         QTest::newRow("painted full size") << 1000 << "paint" << 20;
@@ -158,9 +134,7 @@ private slots:
         QTest::newRow("printed") << 1000 << "print" << 2;
         QTest::newRow("printed on a small screen") << 546 << "print" << 2;
         QTest::newRow("print cancelled") << 1000 << "cancel" << 2;
-        QTest::newRow("printed to PDF") << 1000 << "pdf" << 2;
     }
-
     void pageOfHandsIsDealtAndDrawnWhereItsTableSays() {
         QFETCH(int, availableHeight);
         QFETCH(QString, through);
@@ -182,7 +156,7 @@ private slots:
         };
         // Each press deals eight new hands into the one page window, put back in its place and
         // repainted.
-        QStringList hands(8, QStringLiteral("|||")); // empty before any page
+        QStringList hands(8, u"|||"_s); // empty before any page
         for (int press = 0; press < presses; ++press) {
             page.move(500, 400); // the user moves the page away
             paints = 0;
@@ -201,65 +175,69 @@ private slots:
         QCOMPARE(page.Canvas1().geometry(), QRect(0, 0, 612, 792));
         if (presses && !printed)
             QCOMPARE(QSize(page.Width(), page.Height()), QSize(612, 792) / (halved ? 2 : 1));
-        PrintDialog dialog(through == "cancel", through == "pdf" ? dir_.filePath("page.pdf") : "");
+        PrintDialog dialog(pdf_, through == "cancel");
         if (!printed)
-            page.Canvas1_Paint(page.Canvas1(), *fw::OpenPrinterDialog());
+            page.Canvas1_Paint(page.Canvas1(), *fw::pdfPrinterGraphics(pdf_));
         else // handled, even when cancelled
             QVERIFY(App::instance()._FilePrintPageofHands_Action());
-        if (through == "pdf")
-            return verifyPdfPage(dir_.filePath("page.pdf"), pageStrings(true, false, hands));
-        QCOMPARE(dialog.shownWithHelpOpen.size(), 1);
-        // The drawing state once, the 82 strings, and the release.
-        QStringList calls = {"TextFont \"Geneva\"",
-                             QStringLiteral("TextSize %1").arg(halved ? 7 : 14),
-                             "ForeColor #ff000000", "Bold true"};
-        for (const auto &[y, x, text] : pageStrings(printed, halved, hands))
-            calls << QStringLiteral("DrawString \"%1\" %2 %3 0 false").arg(text).arg(x).arg(y);
-        QCOMPARE(dialog.recording->calls, through == "cancel" ? QStringList() : calls << "Release");
+        QCOMPARE(dialog.shownWithHelpOpen.size(), int(printed));
+        QCOMPARE(QFile::exists(pdf_), through != "cancel");
+        if (through != "cancel")
+            verifyPdfPage(pdf_, pageStrings(printed, halved, hands), halved ? 7 : 14);
     }
 
     void helpPrintsBlocksAndFootersPageByPage_data() {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QList<int>>("blockLines");
+        QTest::addColumn<QStringList>("pageStarts"); // the first words of each page
         QStringList lines;
         for (int i = 1; i <= 200; ++i)
             lines << QStringLiteral("Line %1 of the help text.").arg(i);
-        // Courier 10 lines are 12 high: 56 fill the block's 672. At 6 a character, the help
-        // text's paragraphs wrap into 15 lines of at most 82 places, with 4 empty lines between.
-        QTest::newRow("help text") << helpText() << QList<int>{19};
-        QTest::newRow("empty") << QString() << QList<int>{};
+        // Courier 10 lines are 12 high: 56 fill the block's 672.
+        QTest::newRow("help text") << helpText() << QStringList{"Quillory was"};
+        QTest::newRow("empty") << QString() << QStringList{""};
         QTest::newRow("one line more than a block")
-            << lines.mid(0, 57).join(u'\r') << QList<int>{56, 1};
-        QTest::newRow("four blocks") << lines.join(u'\r') << QList<int>{56, 56, 56, 32};
+            << lines.mid(0, 57).join(u'\r') << QStringList{"Line 1", "Line 57"};
+        QTest::newRow("four blocks")
+            << lines.join(u'\r') << QStringList{"Line 1", "Line 57", "Line 113", "Line 169"};
     }
-
+    // Each page: the block's first line at the top of the 492 x 672 block at (36, 36), and the
+    // footer on a baseline at 720: "page N" at x 40, the time and date the command was chosen at
+    // x 100 (in the user's locale).
     void helpPrintsBlocksAndFootersPageByPage() {
         QFETCH(QString, text);
-        QFETCH(QList<int>, blockLines);
+        QFETCH(QStringList, pageStarts);
         Help::instance().TextArea1().setText(text);
-        // The footer's date text now: the short time and date of the user's (German) locale.
         const auto now = [] { return QDateTime::currentDateTime().toString("HH:mm, dd.MM.yy"); };
         const QString before = now();
-        // To PDF from the main window's bar, which leaves the help window open; then recorded
-        // from the help window's bar.
-        PrintDialog toPdf(false, dir_.filePath("help.pdf"));
-        trigger(Window1::instance(), "FilePrintHelp");
-        PrintDialog dialog;
+        PrintDialog dialog(pdf_, false);
         trigger(Help::instance(), "FilePrintHelp");
         const QStringList dates = {before, now()};
-        const QString date =
-            dialog.recording->calls == helpCalls(blockLines, dates[1]) ? dates[1] : dates[0];
-        QCOMPARE(dialog.recording->calls, helpCalls(blockLines, date));
-
-        const QList<PdfPage> read = readPdfPages(dir_.filePath("help.pdf"));
-        QCOMPARE(read.size(), std::max<qsizetype>(1, blockLines.size()));
+        const QList<PdfPage> read = readPdfPages(pdf_);
+        QCOMPARE(read.size(), pageStarts.size());
+        const QFontMetricsF courier(fw::pageFont(u"Courier"_s, 10, true));
+        const QFontMetricsF arial(fw::pageFont(u"Arial"_s, 10, false));
         QStringList body;
-        for (int page = 1; page <= read.size(); ++page) {
-            QStringList footer; // below the body, which ends by 708; its baseline is at 720
-            for (const PdfWord &word : inReadingOrder(read[page - 1].words))
-                (word.yMax > 708.2 ? footer : body) << word.text;
-            QCOMPARE(footer.mid(0, 2), QStringList({"page", QString::number(page)}));
-            QVERIFY2(dates.contains(footer.mid(2).join(u' ')), qPrintable(footer.join(u' ')));
+        for (int page = 0; page < read.size(); ++page) {
+            QList<PdfWord> words = inReadingOrder(read[page].words), footer;
+            while (!words.isEmpty() && words.last().yMax > 710)
+                footer.prepend(words.takeLast());
+            QStringList texts;
+            for (const PdfWord &word : footer)
+                texts << word.text;
+            QCOMPARE(texts.mid(0, 2), QStringList({"page", QString::number(page + 1)}));
+            QVERIFY2(dates.contains(texts.mid(2).join(u' ')), qPrintable(texts.join(u' ')));
+            QCOMPARE_NEAR(footer[0].xMin, 40, 0.2);
+            QCOMPARE_NEAR(footer[2].xMin, 100, 0.2);
+            QCOMPARE_NEAR(footer[0].yMax - arial.descent(), 720, 0.2);
+            texts.clear();
+            for (const PdfWord &word : words)
+                texts << word.text;
+            QCOMPARE(texts.mid(0, 2).join(u' '), pageStarts[page]);
+            if (!words.isEmpty()) {
+                QCOMPARE_NEAR(words[0].xMin, 36, 0.2);
+                QCOMPARE_NEAR(words[0].yMax - courier.descent(), 36 + courier.ascent(), 0.2);
+            }
+            body += texts;
         }
         QCOMPARE(body, text.simplified().split(u' ', Qt::SkipEmptyParts));
     }
@@ -278,7 +256,6 @@ private slots:
         QTest::newRow("main window, printed, no help") << "main" << false << true;
         QTest::newRow("main window, printed, help open") << "main, help open" << false << true;
     }
-
     void printHelpOpensAndClosesTheHelpWindowAsChosen() {
         QFETCH(QString, from);
         QFETCH(bool, cancelled);
@@ -288,13 +265,14 @@ private slots:
             trigger(Window1::instance(), "HelpShow");
         const QList<Help *> before = openWindows<Help>();
         QCOMPARE(before.size(), int(helpOpenBefore));
-        PrintDialog dialog(cancelled);
+        PrintDialog dialog(pdf_, cancelled);
         trigger(from == "help" ? static_cast<fw::Window &>(*before[0]) : Window1::instance(),
                 "FilePrintHelp");
         QCOMPARE(dialog.shownWithHelpOpen, QList<bool>{helpOpenBefore});
-        // The whole help text printed and the job ended, or nothing at all.
-        QCOMPARE(dialog.recording->calls.filter(QRegularExpression("^(TextBlock|Release)")),
-                 cancelled ? QStringList() : QStringList({"TextBlock 36 36 lines 19", "Release"}));
+        // The help text printed, or nothing at all.
+        const QList<PdfPage> read = cancelled ? QList<PdfPage>() : readPdfPages(pdf_);
+        QCOMPARE(read.value(0).words.value(0).text, cancelled ? "" : "Quillory");
+        QCOMPARE(QFile::exists(pdf_), !cancelled);
         const QList<Help *> after = openWindows<Help>();
         QCOMPARE(after.size(), int(helpOpenAfter));
         QVERIFY(before.isEmpty() || after.isEmpty() || after == before);
@@ -308,15 +286,16 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&help));
         fw::TextArea &text = help.TextArea1();
         text.setFocus();
-        QApplication::clipboard()->setText(QStringLiteral("pasted"));
-        QMenu *edit = help.menuBar()->findChild<QMenu *>(QStringLiteral("EditMenu"));
+        QApplication::clipboard()->setText(u"pasted"_s);
+        QMenu *edit = help.menuBar()->findChild<QMenu *>(u"EditMenu"_s);
         emit edit->aboutToShow();
         QStringList enabled;
         for (QAction *action : edit->actions())
             if (action->isEnabled() && !action->isSeparator())
                 enabled << action->objectName();
         QCOMPARE(enabled, QStringList({"EditCopy", "EditSelectAll"}));
-        for (const char *item : {"EditSelectAll", "EditCut", "EditPaste", "EditUndo", "EditClear", "EditCopy"})
+        for (const char *item :
+             {"EditSelectAll", "EditCut", "EditPaste", "EditUndo", "EditClear", "EditCopy"})
             trigger(help, item);
         QCOMPARE(text.Text(), helpText());
         QCOMPARE(QApplication::clipboard()->text(), text.toPlainText());
