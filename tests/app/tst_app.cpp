@@ -35,7 +35,8 @@ QStringList rows(const fw::Listbox &list) {
 // The four summary rows of a real hand: the labels, each suit from the Ace down, each rank once
 // and followed by one blank, thirteen cards in all.
 bool isHand(const QStringList &summary) {
-    static const QString suit = u"(A )?(K )?(Q )?(J )?(10 )?(9 )?(8 )?(7 )?(6 )?(5 )?(4 )?(3 )?(2 )?"_s;
+    static const QString suit =
+        u"(A )?(K )?(Q )?(J )?(10 )?(9 )?(8 )?(7 )?(6 )?(5 )?(4 )?(3 )?(2 )?"_s;
     static const QRegularExpression hand(u"^Spades:\\|"_s + suit + u"\nHearts:\\|"_s + suit +
                                          u"\nDiamonds:\\|"_s + suit + u"\nClubs:\\|"_s + suit +
                                          u'$');
@@ -118,8 +119,9 @@ private slots:
                            .arg(w->windowTitle())
                            .arg(w->Width())
                            .arg(w->Height())
-                           .arg(w->windowFlags() & (Qt::WindowType_Mask | Qt::WindowMinMaxButtonsHint |
-                                                    Qt::WindowCloseButtonHint));
+                           .arg(w->windowFlags() &
+                                (Qt::WindowType_Mask | Qt::WindowMinMaxButtonsHint |
+                                 Qt::WindowCloseButtonHint));
         QCOMPARE(designs.join(u'|'), QStringLiteral("Your Bridge Hand 310x142 %1|Page of Quillory "
                                                     "612x792 %1|Help 350x312 %1|About... 264x295 "
                                                     "%1|Self Test 212x102 %1")

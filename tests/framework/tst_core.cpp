@@ -51,10 +51,10 @@ private slots:
         QTest::newRow("NthField after an empty field") << NthField(u" 1..0"_s, dot, 3) << "0";
         QTest::newRow("NthField past the last") << NthField(u"1.1"_s, dot, 3) << "";
         QTest::newRow("Str") << Str(-1234567) << "-1234567";
-        const char *const vals[][2] = {{"", "0"},       {"01", "1"},  {"1.1.0", "1.1"}, {"abc", "0"},
-                                       {"12abc", "12"}, {"  7", "7"}, {"\n7", "0"},     {"-3", "-3"},
-                                       {"-", "0"},      {".", "0"},   {".5", "0.5"},    {"2e3", "2000"},
-                                       {"2e", "2"}};
+        const char *const vals[][2] = {
+            {"", "0"},     {"01", "1"},     {"1.1.0", "1.1"}, {"abc", "0"}, {"12abc", "12"},
+            {"  7", "7"},  {"\n7", "0"},    {"-3", "-3"},     {"-", "0"},   {".", "0"},
+            {".5", "0.5"}, {"2e3", "2000"}, {"2e", "2"}};
         for (const auto &[text, value] : vals)
             QTest::addRow("Val of \"%s\"", text)
                 << QString::number(Val(QString::fromLatin1(text))) << value;
@@ -68,7 +68,8 @@ private slots:
         QTest::addColumn<int>("direction");
         QTest::addColumn<bool>("handled"); // what the SortColumn handler returns
         QTest::addColumn<QString>("order");
-        QTest::newRow("ascending, by UTF-16 code unit") << 1 << false << "5 10 3 7 2 11 9 0 4 6 8 1";
+        QTest::newRow("ascending, by UTF-16 code unit")
+            << 1 << false << "5 10 3 7 2 11 9 0 4 6 8 1";
         QTest::newRow("descending") << -1 << false << "1 8 6 0 4 9 2 11 7 3 10 5";
         QTest::newRow("no sort") << 0 << false << "0 1 2 3 4 5 6 7 8 9 10 11";
         QTest::newRow("sorted by the handler") << 1 << true << "0 1 2 3 4 5 6 7 8 9 10 11";
@@ -111,7 +112,7 @@ private slots:
         QVERIFY(!second.watched());
         list = std::make_unique<Listbox>(2);
         std::make_unique<CountingWatcher>()->watch(list.get()); // gone at once
-        list->AddRow(u"z"_s); // reaches no watcher
+        list->AddRow(u"z"_s);                                   // reaches no watcher
         QCOMPARE(list->ListCount(), 1);
     }
 

@@ -76,9 +76,12 @@ private slots:
         const double arialLine = QFontMetricsF(arial20).lineSpacing();
         const double courierLine = QFontMetricsF(courier20).lineSpacing();
         const QList<std::tuple<QString, QFont, double>> expected = {
-            {u"Hand"_s, arial40, 300},   {u"One"_s, arial20, 400},
-            {u"Two"_s, arial20, 400 + arialLine}, {u"Three"_s, bold20, 500},
-            {u"Four"_s, courier20, 600}, {u"Five"_s, courier20, 600 + courierLine}};
+            {u"Hand"_s, arial40, 300},
+            {u"One"_s, arial20, 400},
+            {u"Two"_s, arial20, 400 + arialLine},
+            {u"Three"_s, bold20, 500},
+            {u"Four"_s, courier20, 600},
+            {u"Five"_s, courier20, 600 + courierLine}};
         QCOMPARE(pages[0].words.size(), expected.size());
         for (qsizetype i = 0; i < expected.size(); ++i) {
             const auto &[text, font, baseline] = expected[i];
@@ -143,8 +146,8 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<bool>("minimize");
         QTest::addColumn<int>("flags");
-        QTest::newRow("document, close box only") << 0 << false
-                                                  << int(Qt::Window | Qt::WindowCloseButtonHint);
+        QTest::newRow("document, close box only")
+            << 0 << false << int(Qt::Window | Qt::WindowCloseButtonHint);
         QTest::newRow("modal dialog, close and minimize")
             << 1 << true
             << int(Qt::Dialog | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
