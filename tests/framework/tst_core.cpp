@@ -5,7 +5,6 @@
 
 #include <QTest>
 #include <array>
-#include <memory>
 
 using namespace fw;
 using namespace Qt::StringLiterals;
@@ -18,11 +17,6 @@ StringArray numbered() {
         a[i] = QString::number(i);
     return a;
 }
-
-struct CountingWatcher : ListboxWatcher {
-    int changes = 0;
-    void listChanged() override { ++changes; }
-};
 
 } // namespace
 
@@ -94,26 +88,6 @@ private slots:
         for (int r = 0; r < list.ListCount(); ++r)
             actual << list.Cell(r, 0) + u':' + list.Cell(r, 1);
         QCOMPARE(actual, expected);
-    }
-
-    // A list has one watcher; either of the two may be destroyed first.
-    void aListAndItsWatcherLetGoOfEachOther() {
-        auto list = std::make_unique<Listbox>(2);
-        CountingWatcher first, second;
-        first.watch(list.get());
-        list->AddRow(u"x"_s);
-        second.watch(list.get()); // takes the first one's place
-        list->setCell(0, 1, u"y"_s);
-        list->DeleteAllRows();
-        QCOMPARE(QList<int>({first.changes, second.changes}), QList<int>({1, 2}));
-        QVERIFY(!first.watched());
-        list.reset(); // tells its watcher, which lets go
-        QCOMPARE(second.changes, 3);
-        QVERIFY(!second.watched());
-        list = std::make_unique<Listbox>(2);
-        std::make_unique<CountingWatcher>()->watch(list.get()); // gone at once
-        list->AddRow(u"z"_s);                                   // reaches no watcher
-        QCOMPARE(list->ListCount(), 1);
     }
 
     void boundsAndSeededShuffle() {

@@ -136,8 +136,16 @@ private slots:
         QStringList during; // the update window's label, and whether Self Test is still open
         desktop.whileShown = [&] {
             const updateWindow *window = fw::openInstance<updateWindow>();
+            const auto frame = window ? window->windowFlags() &
+                                            (Qt::WindowType_Mask | Qt::WindowMinMaxButtonsHint |
+                                             Qt::WindowCloseButtonHint)
+                                      : Qt::WindowFlags();
             during << (window ? window->StaticText1().Text() : "no update window") +
-                          (fw::openInstance<selfTest>() ? " and Self Test" : "");
+                          (fw::openInstance<selfTest>() ? " and Self Test" : "") +
+                          (frame == (Qt::Dialog | Qt::WindowCloseButtonHint |
+                                     Qt::WindowMinimizeButtonHint)
+                               ? ""
+                               : " in a frame of its own");
         };
         QVERIFY2(checkForUpdates(), "the update window was still open after 5 s");
         QTEST(desktop.shown + desktop.urls, "shown");
