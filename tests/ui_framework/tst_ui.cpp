@@ -5,7 +5,6 @@
 #include "framework/ui/graphicsfonts.h"
 #include "framework/ui/listboxview.h"
 #include "framework/ui/printing.h"
-#include "framework/ui/styledtextprinter.h"
 #include "framework/ui/window.h"
 
 #include <QApplication>
@@ -87,19 +86,6 @@ private slots:
             QCOMPARE_NEAR(word.yMax - word.yMin, metrics.ascent() + metrics.descent(), 0.2);
             QCOMPARE_NEAR(word.xMax - word.xMin, metrics.horizontalAdvance(text), 0.5);
         }
-    }
-
-    // A block too low for any line still takes one, so a print loop always comes to an end.
-    void aLineTallerThanTheBlockIsDrawnAloneAndTheTextEnds() {
-        auto g = fw::pdfPrinterGraphics(dir_.filePath(u"block.pdf"_s));
-        QVERIFY(g);
-        g->setTextFont(u"Courier"_s);
-        fw::StyledTextPrinter printer(u"One.\rTwo."_s, *g, 492);
-        for (int block = 0; block < 2; ++block) {
-            QVERIFY(!printer.Eof());
-            printer.DrawBlock(36, 36 + 14 * block, 1);
-        }
-        QVERIFY(printer.Eof());
     }
 
     // A window's lists and views may go in either order: a view whose list is gone shows

@@ -60,14 +60,6 @@ QStringList handsNow() {
     return hands;
 }
 
-template <typename W> QList<W *> openWindows() {
-    QList<W *> open;
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        if (auto *window = qobject_cast<W *>(widget); window && !window->isClosed())
-            open << window;
-    return open;
-}
-
 void trigger(fw::Window &window, const char *itemName) {
     window.menuBar()->findChild<QAction *>(QString::fromLatin1(itemName))->trigger();
 }
@@ -80,7 +72,7 @@ struct PrintDialog {
     PrintDialog(const QString &pdf, bool cancel) {
         QFile::remove(pdf);
         fw::setPrinterDialogForTesting([this, cancel, pdf]() -> std::unique_ptr<fw::Graphics> {
-            shownWithHelpOpen << !openWindows<Help>().isEmpty();
+            shownWithHelpOpen << bool(fw::openInstance<Help>());
             QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
             return cancel ? nullptr : fw::pdfPrinterGraphics(pdf);
         });
@@ -161,7 +153,7 @@ private slots:
             page.move(500, 400); // the user moves the page away
             paints = 0;
             Window1::instance().PageOfHands().click();
-            QCOMPARE(openWindows<Window2>(), QList<Window2 *>{&page});
+            QCOMPARE(fw::openInstance<Window2>(), &page);
             QCOMPARE(QPoint(page.Left(), page.Top()), QPoint(330, 50));
             QTRY_VERIFY(paints > 0);
             const QStringList previous = std::exchange(hands, handsNow());
@@ -186,33 +178,66 @@ private slots:
             verifyPdfPage(pdf_, pageStrings(printed, halved, hands), halved ? 7 : 14);
     }
 
-    void helpPrintsBlocksAndFootersPageByPage_data() {
-        QTest::addColumn<QString>("text");
+    void printHelpPrintsPageByPageAndOpensOrClosesTheHelpWindow_data() {
+        QTest::addColumn<QString>("from"); // the bar "Print Help" is chosen from
+        QTest::addColumn<bool>("cancelled");
+        QTest::addColumn<bool>("helpOpenAfter");
+        QTest::addColumn<QString>("text");           // null: the help text
         QTest::addColumn<QStringList>("pageStarts"); // the first words of each page
+        const QStringList help = {"Quillory was"};
+        // From the help window's bar, only its own handler runs; it always closes the window.
+        QTest::newRow("help window, cancelled") << "help" << true << false << QString() << help;
+        QTest::newRow("help window, printed") << "help" << false << false << QString() << help;
+        // From the main window's bar, the application's handler never closes the help window
+        // and opens one only when a printer was chosen.
+        QTest::newRow("main window, cancelled, no help")
+            << "main" << true << false << QString() << help;
+        QTest::newRow("main window, cancelled, help open")
+            << "main, help open" << true << true << QString() << help;
+        QTest::newRow("main window, printed, no help")
+            << "main" << false << true << QString() << help;
+        QTest::newRow("main window, printed, help open")
+            << "main, help open" << false << true << QString() << help;
+        // Courier 10 lines are 12 high: 56 fill the block's 672.
         QStringList lines;
         for (int i = 1; i <= 200; ++i)
             lines << QStringLiteral("Line %1 of the help text.").arg(i);
-        // Courier 10 lines are 12 high: 56 fill the block's 672.
-        QTest::newRow("help text") << helpText() << QStringList{"Quillory was"};
-        QTest::newRow("empty") << QString() << QStringList{""};
+        QTest::newRow("empty") << "help" << false << false << "" << QStringList{""};
         QTest::newRow("one line more than a block")
-            << lines.mid(0, 57).join(u'\r') << QStringList{"Line 1", "Line 57"};
-        QTest::newRow("four blocks")
-            << lines.join(u'\r') << QStringList{"Line 1", "Line 57", "Line 113", "Line 169"};
+            << "help" << false << false << lines.mid(0, 57).join(u'\r')
+            << QStringList{"Line 1", "Line 57"};
+        QTest::newRow("four blocks") << "help" << false << false << lines.join(u'\r')
+                                     << QStringList{"Line 1", "Line 57", "Line 113", "Line 169"};
     }
     // Each page: the block's first line at the top of the 492 x 672 block at (36, 36), and the
     // footer on a baseline at 720: "page N" at x 40, the time and date the command was chosen at
     // x 100 (in the user's locale).
-    void helpPrintsBlocksAndFootersPageByPage() {
+    void printHelpPrintsPageByPageAndOpensOrClosesTheHelpWindow() {
+        QFETCH(QString, from);
+        QFETCH(bool, cancelled);
         QFETCH(QString, text);
-        QFETCH(QStringList, pageStarts);
-        Help::instance().TextArea1().setText(text);
+        const bool helpOpenBefore = from != "main";
+        for (int i = 0; helpOpenBefore && i < 2; ++i) // "Show Help" twice shows one window
+            trigger(Window1::instance(), "HelpShow");
+        Help *const before = fw::openInstance<Help>();
+        QCOMPARE(bool(before), helpOpenBefore);
+        if (!text.isNull())
+            before->TextArea1().setText(text);
         const auto now = [] { return QDateTime::currentDateTime().toString("HH:mm, dd.MM.yy"); };
-        const QString before = now();
-        PrintDialog dialog(pdf_, false);
-        trigger(Help::instance(), "FilePrintHelp");
-        const QStringList dates = {before, now()};
+        const QString dateBefore = now();
+        PrintDialog dialog(pdf_, cancelled);
+        trigger(from == "help" ? static_cast<fw::Window &>(*before) : Window1::instance(),
+                "FilePrintHelp");
+        const QStringList dates = {dateBefore, now()};
+        QCOMPARE(dialog.shownWithHelpOpen, QList<bool>{helpOpenBefore});
+        Help *const after = fw::openInstance<Help>();
+        QTEST(bool(after), "helpOpenAfter");
+        QVERIFY(!before || !after || after == before);
+        QCOMPARE(QFile::exists(pdf_), !cancelled); // the text printed, or nothing at all
+        if (cancelled)
+            return;
         const QList<PdfPage> read = readPdfPages(pdf_);
+        QFETCH(QStringList, pageStarts);
         QCOMPARE(read.size(), pageStarts.size());
         const QFontMetricsF courier(fw::pageFont(u"Courier"_s, 10, true));
         const QFontMetricsF arial(fw::pageFont(u"Arial"_s, 10, false));
@@ -239,43 +264,8 @@ private slots:
             }
             body += texts;
         }
-        QCOMPARE(body, text.simplified().split(u' ', Qt::SkipEmptyParts));
-    }
-
-    void printHelpOpensAndClosesTheHelpWindowAsChosen_data() {
-        QTest::addColumn<QString>("from"); // the bar "Print Help" is chosen from
-        QTest::addColumn<bool>("cancelled");
-        QTest::addColumn<bool>("helpOpenAfter");
-        // From the help window's bar, only its own handler runs; it always closes the window.
-        QTest::newRow("help window, cancelled") << "help" << true << false;
-        QTest::newRow("help window, printed") << "help" << false << false;
-        // From the main window's bar, the application's handler never closes the help window
-        // and opens one only when a printer was chosen.
-        QTest::newRow("main window, cancelled, no help") << "main" << true << false;
-        QTest::newRow("main window, cancelled, help open") << "main, help open" << true << true;
-        QTest::newRow("main window, printed, no help") << "main" << false << true;
-        QTest::newRow("main window, printed, help open") << "main, help open" << false << true;
-    }
-    void printHelpOpensAndClosesTheHelpWindowAsChosen() {
-        QFETCH(QString, from);
-        QFETCH(bool, cancelled);
-        QFETCH(bool, helpOpenAfter);
-        const bool helpOpenBefore = from != "main";
-        for (int i = 0; helpOpenBefore && i < 2; ++i) // "Show Help" twice shows one window
-            trigger(Window1::instance(), "HelpShow");
-        const QList<Help *> before = openWindows<Help>();
-        QCOMPARE(before.size(), int(helpOpenBefore));
-        PrintDialog dialog(pdf_, cancelled);
-        trigger(from == "help" ? static_cast<fw::Window &>(*before[0]) : Window1::instance(),
-                "FilePrintHelp");
-        QCOMPARE(dialog.shownWithHelpOpen, QList<bool>{helpOpenBefore});
-        // The help text printed, or nothing at all.
-        const QList<PdfPage> read = cancelled ? QList<PdfPage>() : readPdfPages(pdf_);
-        QCOMPARE(read.value(0).words.value(0).text, cancelled ? "" : "Quillory");
-        QCOMPARE(QFile::exists(pdf_), !cancelled);
-        const QList<Help *> after = openWindows<Help>();
-        QCOMPARE(after.size(), int(helpOpenAfter));
-        QVERIFY(before.isEmpty() || after.isEmpty() || after == before);
+        QCOMPARE(body,
+                 (text.isNull() ? helpText() : text).simplified().split(u' ', Qt::SkipEmptyParts));
     }
 
     // The help text can be selected and copied, never changed: on it the Edit menu offers Copy
