@@ -78,10 +78,6 @@ private slots:
             "body>complete 200 [Content-Type: a/b]|<éÿ>\r\n");
         row("negative content length", ok + "Content-Length: -5\r\n\r\nabc",
             "body>complete 200 [Content-Length: -5]|abc");
-        row("content length with a sign", ok + "Content-Length: +3\r\n\r\nabcdef",
-            "body>complete 200 [Content-Length: +3]|abcdef");
-        row("too long to hold", ok + "Content-Length: 99999999999999999999\r\n\r\nab",
-            "body>complete 200 [Content-Length: 99999999999999999999]|ab");
         row("CR LF anywhere: CR LF CR LF first", "HTTP/1.0 200 OK\n\nX: 1\r\n\r\nbody",
             "body>complete 200 [X: 1]|body", "body>complete 200 |X: 1\r\n\r\nbody");
         row("LF line end: LF LF wins over CR CR", "A 1\r\rB: 2\n\nbody",

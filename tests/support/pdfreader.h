@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QTest>
 
 // The words of a printed PDF as poppler's pdftotext -bbox reads them back, in points from each
 // page's top-left corner: a word runs from its glyph origin (xMin) and between the font's
@@ -22,3 +23,12 @@ QList<PdfPage> readPdfPages(const QString &pdfPath);
 // The words in reading order: line by line from the top, each line from the left. (pdftotext
 // may take the two spaces between sentences for a gap between columns and read a column first.)
 QList<PdfWord> inReadingOrder(QList<PdfWord> words);
+
+// Fails the test unless actual lies within tolerance of expected, naming both.
+#define QCOMPARE_NEAR(actual, expected, tolerance)                                                 \
+    QVERIFY2(qAbs(double(actual) - double(expected)) <= double(tolerance),                         \
+             qPrintable(QStringLiteral("%1 is %2, expected %3 within %4")                          \
+                            .arg(QLatin1String(#actual))                                           \
+                            .arg(double(actual))                                                   \
+                            .arg(double(expected))                                                 \
+                            .arg(double(tolerance))))

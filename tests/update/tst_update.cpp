@@ -65,7 +65,6 @@ private slots:
     void aboutHandsOverItsAddresses() {
         ScriptedDesktop desktop;
         AboutBox &about = AboutBox::instance();
-        about.Show();
         QCOMPARE(about.StaticText4().Text(), "1.1.0");
         for (auto *button : {&about.PushButton1(), &about.PushButton2(), &about.OrderPage()})
             QTest::mouseClick(button, Qt::LeftButton);
@@ -136,9 +135,8 @@ private slots:
         QStringList during; // the update window's label, and whether Self Test is still open
         desktop.whileShown = [&] {
             const updateWindow *window = fw::openInstance<updateWindow>();
-            const auto frame = window ? window->windowFlags() &
-                                            (Qt::WindowType_Mask | Qt::WindowMinMaxButtonsHint |
-                                             Qt::WindowCloseButtonHint)
+            const auto frame = window ? window->windowFlags() & ~Qt::WindowTitleHint &
+                                            ~Qt::CustomizeWindowHint & ~Qt::WindowSystemMenuHint
                                       : Qt::WindowFlags();
             during << (window ? window->StaticText1().Text() : "no update window") +
                           (fw::openInstance<selfTest>() ? " and Self Test" : "") +
