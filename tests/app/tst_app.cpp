@@ -153,6 +153,9 @@ private slots:
 
     void quitAndClosingTheMainWindowEndTheLoopWithCode0() {
         Window1 &w = Window1::instance();
+        QTimer bound; // a loop that does not end ends with code 2 after 5 s
+        bound.callOnTimeout([] { QCoreApplication::exit(2); });
+        bound.start(5000);
         QTimer::singleShot(0, w.menuBar()->findChild<QAction *>(u"FileQuit"_s), &QAction::trigger);
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(!w.isClosed()); // quitting closes nothing by itself

@@ -26,7 +26,7 @@ QList<PdfPage> readPdfPages(const QString &pdfPath) {
             return a.value(QLatin1String(name)).toDouble();
         };
         if (xml.name() == QLatin1String("page")) {
-            pages.append({number("width"), number("height"), {}});
+            pages.append(PdfPage());
         } else if (xml.name() == QLatin1String("word") && !pages.isEmpty()) {
             PdfWord word{{}, number("xMin"), number("yMin"), number("xMax"), number("yMax")};
             word.text = xml.readElementText();

@@ -13,7 +13,6 @@ struct PdfWord {
 };
 
 struct PdfPage {
-    double width, height;
     QList<PdfWord> words;
 };
 

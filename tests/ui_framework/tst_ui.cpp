@@ -6,7 +6,6 @@
 #include "framework/ui/printing.h"
 #include "framework/ui/window.h"
 
-#include <QApplication>
 #include <QFontMetricsF>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -118,12 +117,6 @@ private slots:
     }
 };
 
-int main(int argc, char **argv) {
-    // As QTEST_MAIN does: the same logical DPI on every machine.
-    QApplication::setAttribute(Qt::AA_Use96Dpi, true);
-    QApplication app(argc, argv);
-    UiFrameworkTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(UiFrameworkTest)
 
 #include "tst_ui.moc"

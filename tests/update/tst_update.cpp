@@ -135,15 +135,14 @@ private slots:
         QStringList during; // the update window's label, and whether Self Test is still open
         desktop.whileShown = [&] {
             const updateWindow *window = fw::openInstance<updateWindow>();
-            const auto frame = window ? window->windowFlags() & ~Qt::WindowTitleHint &
-                                            ~Qt::CustomizeWindowHint & ~Qt::WindowSystemMenuHint
-                                      : Qt::WindowFlags();
+            // A dialog's frame, with a close box and a minimize button.
+            const auto frame = Qt::WindowType_Mask | Qt::WindowMinMaxButtonsHint |
+                               Qt::WindowCloseButtonHint,
+                       designed =
+                           Qt::Dialog | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint;
             during << (window ? window->StaticText1().Text() : "no update window") +
                           (fw::openInstance<selfTest>() ? " and Self Test" : "") +
-                          (frame == (Qt::Dialog | Qt::WindowCloseButtonHint |
-                                     Qt::WindowMinimizeButtonHint)
-                               ? ""
-                               : " in a frame of its own");
+                          (window && (window->windowFlags() & frame) == designed ? "" : " (frame)");
         };
         QVERIFY2(checkForUpdates(), "the update window was still open after 5 s");
         QTEST(desktop.shown + desktop.urls, "shown");
