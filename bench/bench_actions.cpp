@@ -5,9 +5,12 @@
 #include "app/startup.h"
 #include "framework/ui/canvas.h"
 #include "framework/ui/listboxview.h"
-#include "framework/ui/printing.h"
+#include "tests/support/pdfreader.h"
+#include "windows/help.h"
+#include "windows/helpprinting.h"
 #include "windows/window1.h"
 #include "windows/window2.h"
+#include "windows/worksheet.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -69,24 +72,22 @@ void ShowPageOfHands(benchmark::State &state) {
 }
 BENCHMARK(ShowPageOfHands)->Unit(benchmark::kMicrosecond);
 
+// Printing without the dialog: the page and the help drawn on a PDF file.
 void PrintPageToPdf(benchmark::State &state) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
-    fw::setPrinterDialogForTesting([&] { return fw::pdfPrinterGraphics(pdf); });
     Window1::instance().PageOfHands().click();
     for (auto _ : state)
-        benchmark::DoNotOptimize(App::instance()._FilePrintPageofHands_Action());
-    fw::setPrinterDialogForTesting({});
+        drawWorksheet(*pdfGraphics(pdf), printedLayout());
 }
 BENCHMARK(PrintPageToPdf)->Unit(benchmark::kMicrosecond);
 
 void PrintHelpToPdf(benchmark::State &state) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("help.pdf"));
-    fw::setPrinterDialogForTesting([&] { return fw::pdfPrinterGraphics(pdf); });
     for (auto _ : state)
-        benchmark::DoNotOptimize(App::instance()._FilePrintHelp_Action());
-    fw::setPrinterDialogForTesting({});
+        drawHelpPages(*pdfGraphics(pdf), Help::instance().TextArea1(),
+                      QStringLiteral("12:00, 1/1/27"));
 }
 BENCHMARK(PrintHelpToPdf)->Unit(benchmark::kMicrosecond);
 

@@ -22,31 +22,31 @@ void printHelp(const std::function<fw::TextArea &()> &textArea) {
     // Every page carries the moment the command was chosen, not when the dialog closed.
     const fw::Date now;
     const QString dateText = now.ShortTime() + QStringLiteral(", ") + now.ShortDate();
-    int page = 1;
+    if (const std::unique_ptr<fw::Graphics> g = fw::OpenPrinterDialog())
+        drawHelpPages(*g, textArea(), dateText);
+}
 
-    // Declared before the text printer, which draws on it: the printer goes first.
-    const std::unique_ptr<fw::Graphics> g = fw::OpenPrinterDialog();
-    if (!g)
-        return;
-    g->setTextFont(QStringLiteral("Courier"));
-    g->setTextSize(10);
-    g->setForeColor(fw::RGB(0, 0, 0));
-    g->setBold(true);
+void drawHelpPages(fw::Graphics &g, const fw::TextArea &textArea, const QString &dateText) {
+    g.setTextFont(QStringLiteral("Courier"));
+    g.setTextSize(10);
+    g.setForeColor(fw::RGB(0, 0, 0));
+    g.setBold(true);
 
     // Whatever the printer offers, the page is taken to be 540 x 720.
     const int pageWidth = 540;
     const int pageHeight = 720;
-    fw::StyledTextPrinter printer = textArea().styledTextPrinter(*g, pageWidth - 48);
+    int page = 1;
+    fw::StyledTextPrinter printer = textArea.styledTextPrinter(g, pageWidth - 48);
     while (!printer.Eof()) {
         printer.DrawBlock(36, 36, pageHeight - 48);
         if (!printer.Eof()) {
-            drawFooter(*g, page, dateText);
-            g->setTextFont(QStringLiteral("Courier"));
-            g->setBold(true);
+            drawFooter(g, page, dateText);
+            g.setTextFont(QStringLiteral("Courier"));
+            g.setBold(true);
             ++page;
-            g->NextPage();
+            g.NextPage();
         }
         fw::yieldPoint();
     }
-    drawFooter(*g, page, dateText);
+    drawFooter(g, page, dateText);
 }

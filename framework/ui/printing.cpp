@@ -4,7 +4,6 @@
 #include "framework/ui/graphicspainter.h"
 
 #include <QCoreApplication>
-#include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -29,12 +28,9 @@ private:
     std::unique_ptr<QPainter> painter_;
 };
 
-PrinterDialog &dialogStandIn() {
-    static PrinterDialog standIn;
-    return standIn;
-}
+} // namespace
 
-std::unique_ptr<Graphics> showPrintDialog() {
+std::unique_ptr<Graphics> OpenPrinterDialog() {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setDocName(QCoreApplication::applicationName());
     QPrintDialog dialog(printer.get());
@@ -56,18 +52,6 @@ std::unique_ptr<Graphics> showPrintDialog() {
     return graphics;
 }
 
-} // namespace
-
-std::unique_ptr<Graphics> OpenPrinterDialog() {
-    if (dialogStandIn())
-        return dialogStandIn()();
-    return showPrintDialog();
-}
-
-void setPrinterDialogForTesting(PrinterDialog dialog) {
-    dialogStandIn() = std::move(dialog);
-}
-
 std::unique_ptr<Graphics> printerGraphics(std::unique_ptr<QPrinter> printer) {
     auto painter = std::make_unique<QPainter>();
     if (!painter->begin(printer.get())) {
@@ -79,15 +63,6 @@ std::unique_ptr<Graphics> printerGraphics(std::unique_ptr<QPrinter> printer) {
     const double dotsPerPoint = printer->resolution() / 72.0;
     painter->scale(dotsPerPoint, dotsPerPoint);
     return std::make_unique<PrinterGraphics>(std::move(printer), std::move(painter));
-}
-
-std::unique_ptr<Graphics> pdfPrinterGraphics(const QString &pdfPath, const QMarginsF &margins) {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(pdfPath);
-    printer->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, margins,
-                                       QPageLayout::Point));
-    return printerGraphics(std::move(printer));
 }
 
 } // namespace fw

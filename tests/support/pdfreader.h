@@ -1,8 +1,23 @@
 #pragma once
 
+#include "framework/ui/printing.h"
+
 #include <QList>
+#include <QPageLayout>
+#include <QPrinter>
 #include <QString>
 #include <QTest>
+
+// A print job that writes a PDF file on US Letter paper (612 x 792 points) with the given
+// margins in points. With no margins page units are the sheet's own coordinates.
+inline std::unique_ptr<fw::Graphics> pdfGraphics(const QString &path,
+                                                 const QMarginsF &margins = {}) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFileName(path);
+    printer->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, margins,
+                                       QPageLayout::Point));
+    return fw::printerGraphics(std::move(printer));
+}
 
 // The words of a printed PDF as poppler's pdftotext -bbox reads them back, in points from each
 // page's top-left corner: a word runs from its glyph origin (xMin) and between the font's

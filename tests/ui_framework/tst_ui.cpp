@@ -3,7 +3,6 @@
 #include "framework/core/listbox.h"
 #include "framework/ui/graphicsfonts.h"
 #include "framework/ui/listboxview.h"
-#include "framework/ui/printing.h"
 #include "framework/ui/window.h"
 
 #include <QFontMetricsF>
@@ -43,7 +42,7 @@ private slots:
         QFETCH(double, margin);
         const QString pdf = dir_.filePath(u"words.pdf"_s);
         {
-            auto g = fw::pdfPrinterGraphics(pdf, QMarginsF(margin, margin, margin, margin));
+            auto g = pdfGraphics(pdf, QMarginsF(margin, margin, margin, margin));
             QVERIFY(g);
             QCOMPARE(QSizeF(g->Width(), g->Height()), QSizeF(612 - 2 * margin, 792 - 2 * margin));
             g->setTextFont(u"Arial"_s);

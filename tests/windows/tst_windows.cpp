@@ -1,11 +1,11 @@
 #include "pdfreader.h"
+#include "printdialogdriver.h"
 
 #include "app/app.h"
 #include "app/startup.h"
 #include "engine/module1.h"
 #include "framework/ui/canvas.h"
 #include "framework/ui/graphicsfonts.h"
-#include "framework/ui/printing.h"
 #include "windows/help.h"
 #include "windows/helptext.h"
 #include "windows/window1.h"
@@ -63,23 +63,6 @@ void trigger(fw::Window &window, const char *itemName) {
     window.menuBar()->findChild<QAction *>(QString::fromLatin1(itemName))->trigger();
 }
 
-// Stands in for the print dialog: notes for each showing whether a help window was open, and
-// prints to a PDF file on US Letter without margins (page units are the sheet's coordinates),
-// or to nothing when cancelled. From the dialog on, the locale is US English, so that a date
-// taken after the dialog would show.
-struct PrintDialog {
-    PrintDialog(const QString &pdf, bool cancel) {
-        QFile::remove(pdf);
-        fw::setPrinterDialogForTesting([this, cancel, pdf]() -> std::unique_ptr<fw::Graphics> {
-            shownWithHelpOpen << bool(fw::openInstance<Help>());
-            QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-            return cancel ? nullptr : fw::pdfPrinterGraphics(pdf);
-        });
-    }
-    ~PrintDialog() { fw::setPrinterDialogForTesting({}); }
-    QList<bool> shownWithHelpOpen;
-};
-
 // A page read back word by word: each string where its baseline starts, and as long as its font
 // (Geneva, bold, of that size) makes it.
 void verifyPdfPage(const QString &pdf, const QList<Drawn> &strings, int size) {
@@ -117,7 +100,7 @@ private slots:
 
     void pageOfHandsIsDealtAndDrawnWhereItsTableSays_data() {
         QTest::addColumn<int>("availableHeight"); // 546 halves the painted page
-        QTest::addColumn<QString>("through");     // paint, print or cancel
+        QTest::addColumn<QString>("through");     // paint, print, cancel or fail
         QTest::addColumn<int>("presses");         // of "Show Page of Hands" first
         QTest::newRow("painted before any page") << 1000 << "paint" << 0;
         QTest::newRow("painted full size") << 1000 << "paint" << 20;
@@ -125,6 +108,7 @@ private slots:
         QTest::newRow("printed") << 1000 << "print" << 2;
         QTest::newRow("printed on a small screen") << 546 << "print" << 2;
         QTest::newRow("print cancelled") << 1000 << "cancel" << 2;
+        QTest::newRow("printer cannot start") << 1000 << "fail" << 2;
     }
     void pageOfHandsIsDealtAndDrawnWhereItsTableSays() {
         QFETCH(int, availableHeight);
@@ -157,14 +141,22 @@ private slots:
         QCOMPARE(page.Canvas1().geometry(), QRect(0, 0, 612, 792));
         if (presses && !printed)
             QCOMPARE(QSize(page.Width(), page.Height()), QSize(612, 792) / (halved ? 2 : 1));
-        PrintDialog dialog(pdf_, through == "cancel");
+        const QString unwritable = dir_.filePath(u"no folder/page.pdf"_s);
+        PrintDialogDriver dialog(through == "fail" ? unwritable : pdf_, through == "cancel");
+        int shown = 0;
+        dialog.whileShown = [&] { ++shown; };
         if (!printed)
-            page.Canvas1_Paint(page.Canvas1(), *fw::pdfPrinterGraphics(pdf_));
-        else // handled, even when cancelled
+            page.Canvas1_Paint(page.Canvas1(), *pdfGraphics(pdf_));
+        else // handled, even when cancelled or failed
             QVERIFY(App::instance()._FilePrintPageofHands_Action());
-        QCOMPARE(dialog.shownWithHelpOpen.size(), int(printed));
-        QCOMPARE(QFile::exists(pdf_), through != "cancel");
-        if (through != "cancel")
+        QCOMPARE(shown, int(printed));
+        QCOMPARE(dialog.messages.join(QString()),
+                 through == "fail" ? QStringLiteral("The printer \"%1\" could not be started. "
+                                                    "Nothing was printed.")
+                                         .arg(unwritable)
+                                   : QString());
+        QCOMPARE(QFile::exists(pdf_), through == "paint" || through == "print");
+        if (QFile::exists(pdf_))
             verifyPdfPage(pdf_, pageStrings(printed, halved, hands), halved ? 7 : 14);
     }
 
@@ -215,11 +207,16 @@ private slots:
             before->TextArea1().setText(text);
         const auto now = [] { return QDateTime::currentDateTime().toString("HH:mm, dd.MM.yy"); };
         const QString dateBefore = now();
-        PrintDialog dialog(pdf_, cancelled);
+        PrintDialogDriver dialog(pdf_, cancelled);
+        QList<bool> shownWithHelpOpen;
+        dialog.whileShown = [&] { // from here on, a date taken now would show
+            shownWithHelpOpen << bool(fw::openInstance<Help>());
+            QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        };
         trigger(from == "help" ? static_cast<fw::Window &>(*before) : Window1::instance(),
                 "FilePrintHelp");
         const QStringList dates = {dateBefore, now()};
-        QCOMPARE(dialog.shownWithHelpOpen, QList<bool>{helpOpenBefore});
+        QCOMPARE(shownWithHelpOpen, QList<bool>{helpOpenBefore});
         Help *const after = fw::openInstance<Help>();
         QTEST(bool(after), "helpOpenAfter");
         QVERIFY(!before || !after || after == before);
