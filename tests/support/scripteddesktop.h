@@ -2,8 +2,12 @@
 
 #include <QDesktopServices>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMetaEnum>
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -12,7 +16,9 @@
 // Plays the user at the real desktop while it lives. Each real message box that comes up is
 // described in `shown`, then whileShown runs and the button captioned as the next of `presses`
 // is pressed (Escape when none fits); with no box up, a press that fits a button of the modal
-// window is made there. Addresses handed to the system land in `urls` instead.
+// window is made there. A print dialog, after whileShown, prints to the PDF file printTo on US
+// Letter paper without margins (page units are the sheet's own points), or is cancelled when
+// printTo is empty. Addresses handed to the system land in `urls` instead.
 class ScriptedDesktop : public QTimer {
     Q_OBJECT
 public:
@@ -28,6 +34,7 @@ public:
     }
 
     QStringList shown, presses, urls;
+    QString printTo;
     std::function<void()> whileShown = [] {};
 
 public slots:
@@ -57,6 +64,15 @@ private:
     }
     void answer() {
         QWidget *modal = QApplication::activeModalWidget();
+        if (auto *dialog = qobject_cast<QPrintDialog *>(modal)) {
+            whileShown();
+            if (printTo.isEmpty())
+                return dialog->reject();
+            dialog->findChild<QLineEdit *>(QStringLiteral("filename"))->setText(printTo);
+            dialog->printer()->setPageLayout(QPageLayout(
+                QPageSize(QPageSize::Letter), QPageLayout::Portrait, {}, QPageLayout::Point));
+            return dialog->accept();
+        }
         auto *box = qobject_cast<QMessageBox *>(modal);
         if (box)
             shown << describe(*box), whileShown();

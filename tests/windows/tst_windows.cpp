@@ -1,5 +1,5 @@
 #include "pdfreader.h"
-#include "printdialogdriver.h"
+#include "scripteddesktop.h"
 
 #include "app/app.h"
 #include "app/startup.h"
@@ -95,6 +95,7 @@ private slots:
     void init() {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); // not the machine's
         QVERIFY(startUp());
+        QFile::remove(pdf_);
     }
     void cleanup() { shutDown(); }
 
@@ -142,18 +143,18 @@ private slots:
         if (presses && !printed)
             QCOMPARE(QSize(page.Width(), page.Height()), QSize(612, 792) / (halved ? 2 : 1));
         const QString unwritable = dir_.filePath(u"no folder/page.pdf"_s);
-        PrintDialogDriver dialog(through == "fail" ? unwritable : pdf_, through == "cancel");
-        int shown = 0;
-        dialog.whileShown = [&] { ++shown; };
+        ScriptedDesktop desktop;
+        desktop.printTo = through == "fail" ? unwritable : through == "cancel" ? "" : pdf_;
+        int shown = 0; // the dialog, and the message box when the printer cannot start
+        desktop.whileShown = [&] { ++shown; };
         if (!printed)
             page.Canvas1_Paint(page.Canvas1(), *pdfGraphics(pdf_));
         else // handled, even when cancelled or failed
             QVERIFY(App::instance()._FilePrintPageofHands_Action());
-        QCOMPARE(shown, int(printed));
-        QCOMPARE(dialog.messages.join(QString()),
-                 through == "fail" ? QStringLiteral("The printer \"%1\" could not be started. "
-                                                    "Nothing was printed.")
-                                         .arg(unwritable)
+        QCOMPARE(shown, int(printed) + int(through == "fail"));
+        QCOMPARE(desktop.shown.join(QString()),
+                 through == "fail" ? "NoIcon||The printer \"" + unwritable +
+                                         "\" could not be started. Nothing was printed.||OK"
                                    : QString());
         QCOMPARE(QFile::exists(pdf_), through == "paint" || through == "print");
         if (QFile::exists(pdf_))
@@ -207,9 +208,10 @@ private slots:
             before->TextArea1().setText(text);
         const auto now = [] { return QDateTime::currentDateTime().toString("HH:mm, dd.MM.yy"); };
         const QString dateBefore = now();
-        PrintDialogDriver dialog(pdf_, cancelled);
+        ScriptedDesktop desktop;
+        desktop.printTo = cancelled ? "" : pdf_;
         QList<bool> shownWithHelpOpen;
-        dialog.whileShown = [&] { // from here on, a date taken now would show
+        desktop.whileShown = [&] { // from here on, a date taken now would show
             shownWithHelpOpen << bool(fw::openInstance<Help>());
             QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         };
