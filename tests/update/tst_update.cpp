@@ -39,10 +39,12 @@ QString offer(const QString &version, bool free = true, const QString &why = "Be
 // when it was still open after 5 s (then it is closed).
 bool checkForUpdates() {
     bool inTime = true;
-    QTimer::singleShot(5000, [&inTime] {
+    QTimer bound;
+    bound.callOnTimeout([&inTime] {
         if (updateWindow *w = fw::openInstance<updateWindow>())
             inTime = false, w->Close();
     });
+    bound.start(5000);
     QTest::mouseClick(&selfTest::instance().PushButton1(), Qt::LeftButton);
     return inTime;
 }
