@@ -3,6 +3,7 @@
 // Runs on the offscreen platform.
 #include "app/app.h"
 #include "app/startup.h"
+#include "bench/paintcounter.h"
 #include "framework/ui/canvas.h"
 #include "framework/ui/listboxview.h"
 #include "tests/support/pdfreader.h"
@@ -17,24 +18,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// Counts the paint events that reach the page's canvas.
-class PaintCounter : public QObject {
-public:
-    long long paints = 0;
-    bool eventFilter(QObject *, QEvent *event) override {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
-// Runs the event loop until the canvas has painted once more; false when it never does.
-bool waitForPaint(const PaintCounter &counter, long long before) {
-    for (int pass = 0; pass < 1000 && counter.paints == before; ++pass)
-        QCoreApplication::processEvents();
-    return counter.paints > before;
-}
 
 void NewHand(benchmark::State &state) {
     Window1 &main = Window1::instance();

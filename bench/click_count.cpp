@@ -6,6 +6,7 @@
 //   click_count new|page N
 #include "app/app.h"
 #include "app/startup.h"
+#include "bench/paintcounter.h"
 #include "framework/ui/canvas.h"
 #include "framework/ui/listboxview.h"
 #include "windows/window1.h"
@@ -14,28 +15,6 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
-
-namespace {
-
-// Counts the paint events that reach a widget.
-class PaintCounter : public QObject {
-public:
-    long long paints = 0;
-    bool eventFilter(QObject *, QEvent *event) override {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
-// Runs the event loop until the widget has painted once more; false when it never does.
-bool waitForPaint(const PaintCounter &counter, long long before) {
-    for (int pass = 0; pass < 1000 && counter.paints == before; ++pass)
-        QCoreApplication::processEvents();
-    return counter.paints > before;
-}
-
-} // namespace
 
 int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
