@@ -24,7 +24,7 @@ public:
     fw::Listbox &Clubs2() { return clubs2_; }
     fw::Listbox &Results2() { return results2_; }
 
-    // Redraws the window so that Results shows its current rows.
+    // Asks for the window to be redrawn, so that Results shows its current rows.
     virtual void Refresh(bool eraseBackground) = 0;
 
 private:
