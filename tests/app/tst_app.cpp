@@ -88,11 +88,9 @@ private slots:
         QVERIFY2(isHand(rows(w.Results())), qPrintable(rows(w.Results()).join(u'|')));
         // An unshuffled deck would deal the thirteen spades.
         QVERIFY(rows(w.Results()).first() != u"Spades:|A K Q J 10 9 8 7 6 5 4 3 2 "_s);
-        QVERIFY(isHand(table2));
         QCOMPARE(rows(w.Results()) != before, key >= 0); // dealt again
         QCOMPARE(rows(w.Results2()), table2);
         const fw::ListboxView &view = w.ResultsView();
-        QCOMPARE(view.model()->index(3, 1).data().toString(), w.Results().Cell(3, 1));
         QStringList inView; // what the window shows of its controls
         for (QWidget *child : w.content()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             if (child->isVisible() && w.content()->rect().intersects(child->geometry()))
@@ -120,6 +118,9 @@ private slots:
                  u"Your Bridge Hand QSize(310, 142) true |Page of Quillory QSize(612, 792) true |"
                  u"Help QSize(350, 312) true |About... QSize(264, 295) true |Self Test "
                  u"QSize(212, 102) true "_s);
+        AboutBox &about = AboutBox::instance(); // a closed window is forgotten, then made anew
+        about.Close();
+        QVERIFY(&AboutBox::instance() != &about && AboutBox::instance().isVisible());
     }
 
     // "Show Page of Hands" after every tenth "New Hand": every hand on show and on the page is a
