@@ -81,7 +81,6 @@ private slots:
         QCOMPARE(view.model()->index(0, 1).data().toString(), u"A K "_s);
         list.reset();
         QCOMPARE(view.model()->rowCount(), 0);
-        QVERIFY(!view.grab().isNull());
         fw::Listbox other(2);
         std::make_unique<fw::ListboxView>(other).reset();
         other.AddRow(u"Hearts:"_s); // reaches no view

@@ -67,7 +67,9 @@ private slots:
     void aboutHandsOverItsAddresses() {
         ScriptedDesktop desktop;
         AboutBox &about = AboutBox::instance();
-        QCOMPARE(about.StaticText4().Text(), "1.1.0");
+        QCOMPARE(about.StaticText1().Text() + u'|' + about.StaticText2().Text() + u'|' +
+                     about.StaticText4().Text(),
+                 "Quillory|Developed by\rMara Lindqvist\r\rSr. Beta Tester\rTomas Okafor|1.1.0");
         for (auto *button : {&about.PushButton1(), &about.PushButton2(), &about.OrderPage()})
             QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(desktop.urls,
