@@ -76,7 +76,6 @@ private slots:
     void listsAndTheirViewsMayGoInEitherOrder() {
         auto list = std::make_unique<fw::Listbox>(2);
         fw::ListboxView view(*list);
-        view.resize(200, 60);
         list->AddRow({u"Spades:"_s, u"A K "_s});
         QCOMPARE(view.model()->index(0, 1).data().toString(), u"A K "_s);
         list.reset();
