@@ -176,12 +176,13 @@ private slots:
             << "main, help open" << false << true << QString() << 1;
         // Courier 10 lines are 12 high: 56 fill the block's 672.
         QStringList lines;
-        for (int i = 1; i <= 200; ++i)
+        for (int i = 1; i <= 57; ++i)
             lines << QStringLiteral("Line %1 of the help text.").arg(i);
         QTest::newRow("empty") << "help" << false << false << "" << 1;
         QTest::newRow("one line more than a block")
-            << "help" << false << false << lines.mid(0, 57).join(u'\r') << 2;
-        QTest::newRow("four blocks") << "help" << false << false << lines.join(u'\r') << 4;
+            << "help" << false << false << lines.join(u'\r') << 2;
+        QTest::newRow("a block exactly")
+            << "help" << false << false << lines.mid(0, 56).join(u'\r') << 1;
     }
     // Each page: the block's first line at the top of the 492 x 672 block at (36, 36), and the
     // footer on a baseline at 720: "page N" at x 40, the time and date the command was chosen at
