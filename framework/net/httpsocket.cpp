@@ -51,9 +51,9 @@ void HTTPSocket::Get(const QString &url) {
     connected_ = false;
     reply_.emplace();
     socket_ = new QTcpSocket(this);
-    // The proxy the application sets, if any (none by default), but never the system's:
-    // the check has always gone out directly.
-    socket_->setProxy(QNetworkProxy::applicationProxy());
+    // Always directly: no proxy of the application, the environment (http_proxy and the
+    // like) or the system is ever followed.
+    socket_->setProxy(QNetworkProxy::NoProxy);
     socket_->setReadBufferSize(PieceSize);
     connect(socket_, &QTcpSocket::connected, this, [this, bytes = request.toBytes()] {
         connected_ = true;

@@ -23,8 +23,8 @@ namespace fw {
 // or the reply grew too large. Once connected, a broken connection ends the page with
 // what arrived (a close before the header block ended gives an empty body); any
 // status, error pages included, arrives as a page. There is no time-out: the caller
-// decides when to give up, by destroying the socket. It connects through the
-// application's proxy (QNetworkProxy::setApplicationProxy) when there is one.
+// decides when to give up, by destroying the socket. It always connects directly,
+// whatever proxy the application, the environment or the system names.
 //
 // Each outcome calls its handler first, then emits its signal. Destroying the socket
 // while a request is under way drops the connection and raises nothing more.

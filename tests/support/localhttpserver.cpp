@@ -1,11 +1,12 @@
 #include "localhttpserver.h"
 
+#include <QNetworkProxy>
 #include <QTcpSocket>
 
 // Enough to fill the client's buffers without holding much here.
 constexpr qint64 EndlessPiece = 64 * 1024;
 
-LocalHttpServer::LocalHttpServer() {
+LocalHttpServer::LocalHttpServer(quint16 port) {
     connect(&server_, &QTcpServer::newConnection, this, [this] {
         while (QTcpSocket *client = server_.nextPendingConnection()) {
             request.clear();
@@ -13,8 +14,9 @@ LocalHttpServer::LocalHttpServer() {
             connect(client, &QTcpSocket::readyRead, this, [this, client] { take(client); });
         }
     });
-    if (!server_.listen(QHostAddress::LocalHost))
-        qFatal("LocalHttpServer: cannot listen on 127.0.0.1");
+    server_.setProxy(QNetworkProxy::NoProxy);
+    if (!server_.listen(QHostAddress::LocalHost, port))
+        qFatal("LocalHttpServer: cannot listen on 127.0.0.1:%d", int(port));
 }
 
 void LocalHttpServer::take(QTcpSocket *client) {
@@ -22,11 +24,6 @@ void LocalHttpServer::take(QTcpSocket *client) {
     request += client->readAll();
     if (hadEnded || !request.contains("\r\n\r\n"))
         return;
-    if (request.startsWith("CONNECT ")) { // the tunnel is open; the request follows in it
-        request.remove(0, request.indexOf("\r\n\r\n") + 4);
-        client->write("HTTP/1.0 200 Connection established\r\n\r\n");
-        return take(client);
-    }
     client->write(reply);
     if (endless) { // topped up as it drains, up to 64 MiB at most
         connect(client, &QTcpSocket::bytesWritten, client, [client, sent = qint64(0)]() mutable {

@@ -5,14 +5,12 @@
 
 class QTcpSocket;
 
-// A stand-in for the maker's web host on 127.0.0.1, at a port of the system's choosing. It
-// records each raw request and answers it as scripted. It also serves as an HTTP proxy: a
-// "CONNECT host:port" opens a tunnel that it answers itself, so a client pointed at it
-// through QNetworkProxy keeps its real host names, and none of them is ever resolved.
+// A stand-in for the maker's web host on 127.0.0.1, at the given port or, with 0, one of the
+// system's choosing. It records each raw request and answers it as scripted.
 class LocalHttpServer : public QObject {
     Q_OBJECT
 public:
-    LocalHttpServer();
+    explicit LocalHttpServer(quint16 port = 0);
     quint16 port() const { return server_.serverPort(); }
     // "http://127.0.0.1:PORT" followed by path.
     QString url(const QString &path) const {
@@ -24,7 +22,7 @@ public:
     QByteArray reply;
     bool endless = false;
 
-    // The raw bytes of the last request, after its CONNECT if any.
+    // The raw bytes of the last request.
     QByteArray request;
 
 private:
