@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,8 +18,9 @@
 // described in `shown`, then whileShown runs and the button captioned as the next of `presses`
 // is pressed (Escape when none fits); with no box up, a press that fits a button of the modal
 // window is made there. A print dialog, after whileShown, prints to the PDF file printTo on US
-// Letter paper without margins (page units are the sheet's own points), or is cancelled when
-// printTo is empty. Addresses handed to the system land in `urls` instead.
+// Letter paper without margins (page units are the sheet's own points), never on a printer of
+// the machine; or it is cancelled when printTo is empty. Addresses handed to the system land in
+// `urls` instead.
 class ScriptedDesktop : public QTimer {
     Q_OBJECT
 public:
@@ -66,8 +68,14 @@ private:
         QWidget *modal = QApplication::activeModalWidget();
         if (auto *dialog = qobject_cast<QPrintDialog *>(modal)) {
             whileShown();
+            // The machine's default printer comes chosen; the PDF file is the list's last entry.
+            auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
             if (printTo.isEmpty())
                 return dialog->reject();
+            if (!printers ||
+                printers->itemText(printers->count() - 1) != QLatin1String("Print to File (PDF)"))
+                return shown << "print dialog without a file destination", dialog->reject();
+            printers->setCurrentIndex(printers->count() - 1);
             dialog->findChild<QLineEdit *>(QStringLiteral("filename"))->setText(printTo);
             dialog->printer()->setPageLayout(QPageLayout(
                 QPageSize(QPageSize::Letter), QPageLayout::Portrait, {}, QPageLayout::Point));
