@@ -142,6 +142,16 @@ void Window::Refresh(bool) {
         Qt::QueuedConnection);
 }
 
+// QWidget::move places the frame, which a window manager draws only once the window is on the
+// screen: a window moved before and after that would land in two places. The geometry is the
+// inside of the frame in both cases.
+void Window::setLeft(int left) {
+    setGeometry(left, Top(), width(), height());
+}
+void Window::setTop(int top) {
+    setGeometry(Left(), top, width(), height());
+}
+
 int Window::Width() const {
     return content_->width();
 }

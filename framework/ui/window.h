@@ -46,13 +46,15 @@ public:
     void Refresh(bool eraseBackground = true);
     bool isClosed() const { return closed_; }
 
-    // Position of the window on the screen and size of its content area.
-    int Left() const { return x(); }
-    int Top() const { return y(); }
+    // Position on the screen of the window's inside, within the frame that the window manager
+    // draws around it (the menu bar at its top, where a Mac shows it at the top of the screen);
+    // and the size of its content area below the menu bar.
+    int Left() const { return geometry().x(); }
+    int Top() const { return geometry().y(); }
     int Width() const;
     int Height() const;
-    void setLeft(int left) { move(left, y()); }
-    void setTop(int top) { move(x(), top); }
+    void setLeft(int left);
+    void setTop(int top);
     // Sizes are kept within the design's minimum and maximum (64 to 32000).
     void setWidth(int width);
     void setHeight(int height);

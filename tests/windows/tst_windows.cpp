@@ -130,6 +130,9 @@ private slots:
             paints = 0;
             Window1::instance().PageOfHands().click();
             QCOMPARE(fw::openInstance<Window2>(), &page);
+            // Inside the frame that the platform draws (offscreen: 2 pixels all round).
+            QVERIFY(page.frameGeometry() != page.geometry());
+            QCOMPARE(page.geometry().topLeft(), QPoint(330, 50));
             QCOMPARE(QPoint(page.Left(), page.Top()), QPoint(330, 50));
             QTRY_VERIFY(paints > 0);
             const QStringList previous = std::exchange(hands, handsNow());
