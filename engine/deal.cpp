@@ -45,8 +45,8 @@ constexpr std::array<std::u16string_view, 4> suitLetters{u"S", u"H", u"D", u"C"}
 constexpr std::array<std::u16string_view, 13> ranks{u"A", u"K", u"Q", u"J", u"10", u"9", u"8",
                                                     u"7", u"6", u"5", u"4", u"3",  u"2"};
 
-// Texts shared by every deal. They are literals: copying one only copies a pointer,
-// and Right cuts a rank off a card text without allocating.
+// Texts shared by every deal. They are literals: copying one only copies a pointer. (The rank
+// that Right cuts off a card text is a small copy of its own.)
 struct Texts {
     // The sort letter of each rank: ascending letters are Ace down to 2.
     std::array<QString, 13> sortLetters{u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s, u"f"_s, u"g"_s,

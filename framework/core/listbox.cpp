@@ -3,6 +3,7 @@
 #include "framework/core/text.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace fw {
 
@@ -22,9 +23,11 @@ void ListboxWatcher::watch(Listbox *list) {
     list_ = list;
     if (!list)
         return;
-    if (list->watcher_)
-        list->watcher_->list_ = nullptr;
-    list->watcher_ = this;
+    ListboxWatcher *displaced = std::exchange(list->watcher_, this);
+    if (displaced) { // it no longer follows the list, and shows as much
+        displaced->list_ = nullptr;
+        displaced->listChanged();
+    }
 }
 
 void Listbox::AddRow(const QString &text) {

@@ -18,12 +18,12 @@ public:
     ListboxWatcher(const ListboxWatcher &) = delete;
     ListboxWatcher &operator=(const ListboxWatcher &) = delete;
 
-    // Called after every change of the rows, and once more when the list is destroyed
-    // (watched() is then already nullptr).
+    // Called after every change of the rows, and once more when the list is destroyed or another
+    // watcher takes this one's place (watched() is then already nullptr).
     virtual void listChanged() = 0;
 
     // Starts following a list (nullptr: none). A list has one watcher at a time; a new one
-    // takes the place of the last.
+    // takes the place of the last, which is told.
     void watch(Listbox *list);
     Listbox *watched() const { return list_; }
 

@@ -58,8 +58,8 @@ void Window::construct() {
 
 void Window::setDesign(const QString &title, int width, int height, WindowFrame frame) {
     // Only the buttons asked for: the window manager offers no others.
-    Qt::WindowFlags flags = (frame.code == 1 ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
-                            Qt::WindowTitleHint;
+    Qt::WindowFlags flags =
+        (frame.code == 1 ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     flags.setFlag(Qt::WindowCloseButtonHint, frame.closeButton);
     flags.setFlag(Qt::WindowMinimizeButtonHint, frame.minimizeButton);
     flags.setFlag(Qt::WindowMaximizeButtonHint, frame.maximizeButton);

@@ -119,8 +119,9 @@ private slots:
         heldPort_.setProxy(QNetworkProxy::NoProxy); // a proxy of the environment binds nothing
         if (heldPort_.state() != QAbstractSocket::BoundState)
             QVERIFY(heldPort_.bind(QHostAddress::LocalHost, 0, QTcpSocket::DontShareAddress));
-        QTest::newRow("refused") << QStringLiteral("http://127.0.0.1:%1/").arg(heldPort_.localPort())
-                                 << QByteArray() << "102";
+        QTest::newRow("refused")
+            << QStringLiteral("http://127.0.0.1:%1/").arg(heldPort_.localPort()) << QByteArray()
+            << "102";
         // Qt turns the name down before any lookup: no name server is asked.
         QTest::newRow("host name not found") << "http://bad host/" << QByteArray() << "103";
     }

@@ -6,6 +6,7 @@
 #include "framework/ui/window.h"
 
 #include <QFontMetricsF>
+#include <QHeaderView>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -71,15 +72,19 @@ private slots:
         }
     }
 
-    // A window's lists and views may go in either order: a view whose list is gone shows
-    // nothing and touches nothing of it, and a list outlives the views it had.
+    // A window's lists and views may go in either order: a view whose list is gone, or that
+    // another view took the place of, shows no rows and touches nothing of the list; and a list
+    // outlives the views it had.
     void listsAndTheirViewsMayGoInEitherOrder() {
         auto list = std::make_unique<fw::Listbox>(2);
-        fw::ListboxView view(*list);
+        fw::ListboxView displaced(*list);
         list->AddRow({u"Spades:"_s, u"A K "_s});
+        QCOMPARE(displaced.verticalHeader()->count(), 1);
+        fw::ListboxView view(*list);
+        QCOMPARE(displaced.verticalHeader()->count(), 0);
         QCOMPARE(view.model()->index(0, 1).data().toString(), u"A K "_s);
         list.reset();
-        QCOMPARE(view.model()->rowCount(), 0);
+        QCOMPARE(view.verticalHeader()->count(), 0);
         fw::Listbox other(2);
         std::make_unique<fw::ListboxView>(other).reset();
         other.AddRow(u"Hearts:"_s); // reaches no view
