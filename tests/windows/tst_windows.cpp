@@ -235,6 +235,8 @@ private slots:
             QCOMPARE(texts.mid(0, 2), QStringList({"page", QString::number(page + 1)}));
             QVERIFY2(dates.contains(texts.mid(2).join(u' ')), qPrintable(texts.join(u' ')));
             QCOMPARE_NEAR(footer[0].xMin, 40, 0.2);
+            QCOMPARE_NEAR(footer[1].xMax, 40 + arial.horizontalAdvance(texts.mid(0, 2).join(u' ')),
+                          0.5); // in Arial, plain, after the body's Courier bold
             QCOMPARE_NEAR(footer[2].xMin, 100, 0.2);
             QCOMPARE_NEAR(footer[0].yMax - arial.descent(), 720, 0.2);
             texts.clear();
