@@ -8,13 +8,12 @@
 #include <QString>
 #include <QTest>
 
-// A print job that writes a PDF file on US Letter paper (612 x 792 points) with the given
-// margins in points. With no margins page units are the sheet's own coordinates.
-inline std::unique_ptr<fw::Graphics> pdfGraphics(const QString &path,
-                                                 const QMarginsF &margins = {}) {
+// A print job that writes a PDF file on US Letter paper (612 x 792 points) without margins:
+// page units are the sheet's own coordinates.
+inline std::unique_ptr<fw::Graphics> pdfGraphics(const QString &path) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFileName(path);
-    printer->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, margins,
+    printer->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, {},
                                        QPageLayout::Point));
     return fw::printerGraphics(std::move(printer));
 }

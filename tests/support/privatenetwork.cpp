@@ -2,10 +2,9 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
+#include <fstream>
 #include <net/if.h>
 #include <sched.h>
-#include <string>
 #include <sys/ioctl.h>
 #include <sys/mount.h>
 #include <sys/socket.h>
@@ -14,9 +13,8 @@
 namespace {
 
 bool writeTo(const char *path, const std::string &text) {
-    const int fd = open(path, O_WRONLY);
-    const bool written = fd >= 0 && write(fd, text.data(), text.size()) == ssize_t(text.size());
-    return fd >= 0 && close(fd) == 0 && written;
+    std::ofstream file(path);
+    return bool(file << text << std::flush);
 }
 
 QString failed(const char *what) {
@@ -37,13 +35,14 @@ QString enterPrivateNetwork(const QStringList &hostNames) {
     // Mounts made from here on stay in this process.
     if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
         return failed("making the mounts private");
-    std::string hosts = "127.0.0.1 localhost " + hostNames.join(u' ').toStdString() + '\n';
-    char path[] = "/tmp/quillory-hosts-XXXXXX";
-    const int fd = mkstemp(path);
-    const bool bound = fd >= 0 && close(fd) == 0 && writeTo(path, hosts) &&
-                       mount(path, "/etc/hosts", nullptr, MS_BIND, nullptr) == 0;
-    const QString why = bound ? QString() : failed("binding a hosts file over /etc/hosts");
-    unlink(path); // the mount keeps it
+    char hosts[] = "/tmp/quillory-hosts-XXXXXX";
+    const int fd = mkstemp(hosts);
+    const bool bound =
+        fd >= 0 && close(fd) == 0 &&
+        writeTo(hosts, "127.0.0.1 localhost " + hostNames.join(u' ').toStdString() + '\n') &&
+        mount(hosts, "/etc/hosts", nullptr, MS_BIND, nullptr) == 0;
+    const QString why = failed("binding a hosts file over /etc/hosts");
+    unlink(hosts); // the mount keeps it
     if (!bound)
         return why;
     // The new network's loopback interface starts down.
