@@ -17,8 +17,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
-#include <fstream>
-#include <unistd.h>
+#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
@@ -30,7 +29,7 @@ template <typename T> fw::Window &accessor() {
 }
 
 // The update window asks the maker's host; in a network of its own, nothing leaves the machine.
-const QString privateNetwork = enterPrivateNetwork({});
+const PrivateNetwork network({});
 
 // A list's rows, each "first cell|second cell".
 QStringList rows(const fw::Listbox &list) {
@@ -59,10 +58,9 @@ QStringList pageHand(int n) {
             u"Diamonds:|"_s + DiamondsOfHand[n], u"Clubs:|"_s + ClubsOfHand[n]};
 }
 
-long residentKilobytes() {
-    long size = 0, resident = 0;
-    std::ifstream("/proc/self/statm") >> size >> resident;
-    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+long peakResidentKilobytes() {
+    rusage usage{};
+    return getrusage(RUSAGE_SELF, &usage) == 0 ? usage.ru_maxrss : 0;
 }
 
 } // namespace
@@ -72,9 +70,6 @@ long residentKilobytes() {
 class AppTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        QVERIFY2(privateNetwork.isEmpty(), qPrintable("no network of its own: " + privateNetwork));
-    }
     void init() { QVERIFY(startUp()); }
     void cleanup() { shutDown(); }
 
@@ -205,11 +200,11 @@ private slots:
             for (const QStringList &hand : hands)
                 QVERIFY2(isHand(hand), qPrintable(QString::number(round) + u' ' + hand.join(u'|')));
             if (round == 100)
-                warm = residentKilobytes();
+                warm = peakResidentKilobytes();
         }
         // AddressSanitizer keeps freed memory in quarantine, so memory grows under it.
 #if !defined(__SANITIZE_ADDRESS__)
-        QVERIFY2(residentKilobytes() - warm < 2048, "memory grew by 2 MiB after round 100");
+        QVERIFY2(peakResidentKilobytes() - warm < 2048, "memory grew by 2 MiB after round 100");
 #endif
     }
 

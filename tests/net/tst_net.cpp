@@ -1,5 +1,4 @@
 #include "framework/net/httpreplyframer.h"
-#include "framework/net/httprequest.h"
 #include "framework/net/httpsocket.h"
 #include "localhttpserver.h"
 

@@ -13,11 +13,11 @@ namespace {
 
 // The check goes to the maker's real host name, which in this test's own network is this machine;
 // the proxies that the environment names are a dead port there (and so is the application's).
-const QString privateNetwork = [] {
+const PrivateNetwork network = [] {
     for (const char *name :
          {"http_proxy", "https_proxy", "all_proxy", "HTTP_PROXY", "HTTPS_PROXY", "ALL_PROXY"})
         qputenv(name, "http://127.0.0.1:9");
-    return enterPrivateNetwork({"orvane.example"});
+    return PrivateNetwork({"orvane.example"});
 }();
 
 QByteArray manifestText(const QByteArray &version, const QByteArray &why = "Better",
@@ -64,15 +64,13 @@ bool checkForUpdates() {
 // The update check against a local server, with the real dialogs, and the About window.
 class UpdateTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<LocalHttpServer> web; // the maker's web host
+    LocalHttpServer server{80}; // the maker's web host
 
 private slots:
-    void initTestCase() {
-        QVERIFY2(privateNetwork.isEmpty(), qPrintable("no network of its own: " + privateNetwork));
-        web = std::make_unique<LocalHttpServer>(80);
+    void init() {
+        QVERIFY(startUp());
         QNetworkProxy::setApplicationProxy({QNetworkProxy::HttpProxy, "127.0.0.1", 9});
     }
-    void init() { QVERIFY(startUp()); }
     void cleanup() { shutDown(); }
 
     void aboutHandsOverItsAddresses() {
@@ -127,7 +125,6 @@ private slots:
     }
     void checksEndAsTheReplySays() {
         QFETCH(QByteArray, reply);
-        LocalHttpServer &server = *web;
         server.endless = reply.isEmpty();
         server.reply = reply.isEmpty() ? "HTTP/1.0 200 OK\r\n\r\n" : reply;
         ScriptedDesktop desktop;

@@ -172,8 +172,6 @@ private slots:
         // and opens one only when a printer was chosen.
         QTest::newRow("main window, cancelled, no help")
             << "main" << true << false << QString() << 1;
-        QTest::newRow("main window, cancelled, help open")
-            << "main, help open" << true << true << QString() << 1;
         QTest::newRow("main window, printed, no help") << "main" << false << true << QString() << 1;
         QTest::newRow("main window, printed, help open")
             << "main, help open" << false << true << QString() << 1;
