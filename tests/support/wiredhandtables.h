@@ -3,7 +3,7 @@
 #include "engine/handtables.h"
 
 // The two hand tables with no window: the lists wired as the main window wires them (the clubs
-// lists set up once, the others at every sort request), and a count of the redraws asked for.
+// lists set up once, the others at every sort request); a redraw has nothing to draw.
 class WiredHandTables : public HandTables {
 public:
     WiredHandTables() {
@@ -17,6 +17,5 @@ public:
         sortOnSortLetters(Clubs2());
     }
 
-    void Refresh(bool) override { ++redraws; }
-    long long redraws = 0;
+    void Refresh(bool) override {}
 };
