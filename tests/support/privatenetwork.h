@@ -1,13 +1,30 @@
 #pragma once
 
 #include <QStringList>
+#include <string>
 
 // Moves this process into a network of its own: a loopback interface and nothing else, in which
-// the given host names resolve to 127.0.0.1 (through a hosts file seen only here). Nothing the
-// process connects to can leave the machine, no name server can be reached, and any port is free
-// to listen on. Root needs no more; an ordinary user becomes root of a user namespace of its own.
+// the given host names resolve to 127.0.0.1 and every other name to nothing. Lookups read only a
+// hosts file seen here: the name-service switch is set to "files" alone, and the host's daemons
+// that answer lookups over Unix sockets (a name-service cache, a resolver service) are out of
+// reach under an empty /run. So nothing the process connects to or looks up leaves the machine,
+// and any port is free to listen on. Root needs no more; anyone else, or root without the right
+// to make namespaces, becomes root of a user namespace of its own.
 // Make one as a global of the test program, so that it comes before any thread starts (the
-// kernel refuses otherwise). Where it cannot be made, the program says why and exits with 1.
-struct PrivateNetwork {
+// kernel refuses otherwise). Where it cannot be made, missing() says what stopped it and how to
+// get it; the process then stays in the machine's network, so only tests that need none may run.
+class PrivateNetwork {
+public:
     explicit PrivateNetwork(const QStringList &hostNames);
+    const QString &missing() const { return missing_; }
+
+private:
+    QString missing_;
 };
+
+// Fails the calling test function where its private network could not be made.
+#define REQUIRE_PRIVATE_NETWORK(network)                                                           \
+    QVERIFY2((network).missing().isEmpty(), qPrintable((network).missing()))
+
+// Shows text in place of the file at path, in this private network's mount namespace only.
+bool bindText(const char *path, const std::string &text);
