@@ -105,8 +105,10 @@ private slots:
     }
 
     // What each window shows: its title, content size and frame (kind and title-bar buttons),
-    // the captions of its buttons and labels in creation order, then each menu of its bar with the
-    // items and their shortcuts as shown ("-": a separator).
+    // the captions of its buttons and labels, and the names of its lists and text areas, in
+    // creation order, each with its font ("System": the toolkit's own face, at its own size unless
+    // one is given), then each menu of its bar with the items and their shortcuts as shown ("-": a
+    // separator).
     void everyWindowShowsTheTextsOfItsDesign_data() {
         QTest::addColumn<Accessor>("window");
         QTest::addColumn<QString>("shown");
@@ -116,25 +118,29 @@ private slots:
                           u"File: Print Help Ctrl+P, -, Quit Ctrl+Q | "_s + edit +
                           u" | Check for Update: Check Now | Quillory Help: Show Help, About..."_s;
         QTest::newRow("main") << &accessor<Window1>
-                              << u"Your Bridge Hand 310x142 window close | New Hand, Show Page of "
-                                 u"Hands | "_s + bar1;
+                              << u"Your Bridge Hand 310x142 window close | Results (System), New "
+                                 u"Hand (System bold), Show Page of Hands (System bold) | "_s +
+                                     bar1;
         QTest::newRow("page") << &accessor<Window2>
                               << u"Page of Quillory 612x792 window close |  | File: Print Page of "
                                  u"Hands | "_s + edit;
         QTest::newRow("help") << &accessor<Help>
-                              << u"Help 350x312 window close |  | &File: Print Help Ctrl+P, &Quit "
-                                 u"Ctrl+Q | "_s + edit;
+                              << u"Help 350x312 window close | TextArea1 (System) | &File: Print "
+                                 u"Help Ctrl+P, &Quit Ctrl+Q | "_s + edit;
         QTest::newRow("about") << &accessor<AboutBox>
-                               << u"About... 264x295 window close | Email Author, Visit Web Site, "
-                                  u"Developed by/Mara Lindqvist//Sr. Beta Tester/Tomas Okafor, "
-                                  u"Quillory, Version:, 1.1.0, Support Orvane | "_s + bar1;
+                               << u"About... 264x295 window close | Email Author (System bold), "
+                                  u"Visit Web Site (System bold), Developed by/Mara Lindqvist//Sr. "
+                                  u"Beta Tester/Tomas Okafor (System), Quillory (Arial 30 bold), "
+                                  u"Version: (Arial 12 bold), 1.1.0 (Arial 12 bold), Support "
+                                  u"Orvane (System bold) | "_s + bar1;
         QTest::newRow("self test") << &accessor<selfTest>
-                                   << u"Self Test 212x102 window close | Version:, 1.1.0, Check "
-                                      u"for Updates | "_s + bar1;
+                                   << u"Self Test 212x102 window close | Version: (System bold), "
+                                      u"1.1.0 (System), Check for Updates (System bold) | "_s +
+                                         bar1;
         // Its request is dropped as it closes.
         QTest::newRow("update") << &accessor<updateWindow>
                                 << u"Update 300x120 dialog close minimize | Checking for "
-                                   u"updates..., Cancel | "_s + bar1;
+                                   u"updates... (Arial 12), Cancel (System) | "_s + bar1;
     }
     void everyWindowShowsTheTextsOfItsDesign() {
         QFETCH(Accessor, window);
@@ -150,11 +156,21 @@ private slots:
             << (flags & Qt::WindowMinimizeButtonHint ? " minimize" : "")
             << (flags & Qt::WindowMaximizeButtonHint ? " maximize" : "") << " | ";
         QStringList captions, menus;
-        for (QObject *child : w.content()->children())
+        for (QWidget *child : w.content()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            const QFont font = child->font();
+            QString caption = child->objectName(); // of a list or a text area
             if (auto *button = qobject_cast<QAbstractButton *>(child))
-                captions << button->text();
+                caption = button->text();
             else if (auto *label = qobject_cast<QLabel *>(child))
-                captions << label->text().replace(u'\n', u'/');
+                caption = label->text().replace(u'\n', u'/');
+            else if (!qobject_cast<QAbstractScrollArea *>(child))
+                continue;
+            QDebug(&captions.emplace_back(caption)).noquote().nospace()
+                << " ("
+                << (font.family() == QApplication::font().family() ? "System" : font.family())
+                << (font.pixelSize() > 0 ? u' ' + QString::number(font.pixelSize()) : "")
+                << (font.bold() ? " bold)" : ")");
+        }
         for (QAction *menu : w.menuBar()->actions()) {
             QStringList items;
             for (QAction *item : menu->menu()->actions())

@@ -7,8 +7,8 @@
 #include <QTcpSocket>
 #include <QTest>
 #include <arpa/inet.h>
-#include <netdb.h>
 #include <csignal>
+#include <netdb.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -65,7 +65,8 @@ std::string lookUp(const char *name) {
     if (getaddrinfo(name, nullptr, &hints, &found) != 0)
         return "none";
     char text[INET_ADDRSTRLEN] = {};
-    inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in *>(found->ai_addr)->sin_addr, text, sizeof text);
+    inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in *>(found->ai_addr)->sin_addr, text,
+              sizeof text);
     freeaddrinfo(found);
     return text;
 }

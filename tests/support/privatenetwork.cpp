@@ -44,9 +44,10 @@ QString remedy(int error, bool asRoot) {
         " in a container, start it with --privileged (or --cap-add SYS_ADMIN --security-opt "
         "seccomp=unconfined --security-opt apparmor=unconfined).");
     if (error == ENOSPC)
-        return QStringLiteral(" User namespaces are disabled here (sysctl user.max_user_namespaces "
-                              "is 0): allow them (sysctl -w user.max_user_namespaces=10000), or run "
-                              "the tests as root with CAP_SYS_ADMIN;") +
+        return QStringLiteral(
+                   " User namespaces are disabled here (sysctl user.max_user_namespaces "
+                   "is 0): allow them (sysctl -w user.max_user_namespaces=10000), or run "
+                   "the tests as root with CAP_SYS_ADMIN;") +
                container;
     if (error != EPERM && error != EACCES)
         return {};
