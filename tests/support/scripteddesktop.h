@@ -72,11 +72,12 @@ private:
             auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
             if (printTo.isEmpty())
                 return dialog->reject();
-            if (!printers ||
+            auto *fileName = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));
+            if (!printers || !fileName ||
                 printers->itemText(printers->count() - 1) != QLatin1String("Print to File (PDF)"))
                 return shown << "print dialog without a file destination", dialog->reject();
             printers->setCurrentIndex(printers->count() - 1);
-            dialog->findChild<QLineEdit *>(QStringLiteral("filename"))->setText(printTo);
+            fileName->setText(printTo);
             dialog->printer()->setPageLayout(QPageLayout(
                 QPageSize(QPageSize::Letter), QPageLayout::Portrait, {}, QPageLayout::Point));
             return dialog->accept();
