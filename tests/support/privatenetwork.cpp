@@ -19,9 +19,9 @@ bool writeTo(const char *path, const std::string &text) {
 
 // New network and mount namespaces; where this process may not make them (not root, or root
 // without CAP_SYS_ADMIN), inside a user namespace of its own whose root it is.
-bool enterNamespaces(bool asRoot) {
+bool enterNamespaces() {
     const std::string uid = std::to_string(geteuid()), gid = std::to_string(getegid());
-    if (asRoot && unshare(CLONE_NEWNET | CLONE_NEWNS) == 0)
+    if (geteuid() == 0 && unshare(CLONE_NEWNET | CLONE_NEWNS) == 0)
         return true;
     return unshare(CLONE_NEWUSER | CLONE_NEWNET | CLONE_NEWNS) == 0 &&
            writeTo("/proc/self/setgroups", "deny") &&
@@ -38,25 +38,14 @@ bool bringLoopbackUp() {
            (loopback.ifr_flags |= IFF_UP, ioctl(s, SIOCSIFFLAGS, &loopback) == 0) && close(s) == 0;
 }
 
-// How to get what the error says is missing.
-QString remedy(int error, bool asRoot) {
-    const QString container = QStringLiteral(
-        " in a container, start it with --privileged (or --cap-add SYS_ADMIN --security-opt "
-        "seccomp=unconfined --security-opt apparmor=unconfined).");
-    if (error == ENOSPC)
-        return QStringLiteral(
-                   " User namespaces are disabled here (sysctl user.max_user_namespaces "
-                   "is 0): allow them (sysctl -w user.max_user_namespaces=10000), or run "
-                   "the tests as root with CAP_SYS_ADMIN;") +
-               container;
-    if (error != EPERM && error != EACCES)
-        return {};
-    return (asRoot ? QStringLiteral(" Root here may make neither namespaces (no CAP_SYS_ADMIN, or "
-                                    "a seccomp filter) nor user namespaces:")
-                   : QStringLiteral(" Run the tests as root, or allow unprivileged user namespaces "
-                                    "(sysctl -w kernel.unprivileged_userns_clone=1; on Ubuntu also "
-                                    "kernel.apparmor_restrict_unprivileged_userns=0);")) +
-           container;
+// What stood in the way, where the error tells, and how to get past it.
+QString remedy(int error) {
+    return QLatin1String(error == ENOSPC ? " User namespaces are disabled here." : "") +
+           QStringLiteral(" A private network needs root with CAP_SYS_ADMIN, or unprivileged user "
+                          "namespaces (sysctl kernel.unprivileged_userns_clone=1 and "
+                          "user.max_user_namespaces above 0; on Ubuntu also "
+                          "kernel.apparmor_restrict_unprivileged_userns=0), or in a container, "
+                          "its --privileged option.");
 }
 
 } // namespace
@@ -69,9 +58,8 @@ bool bindText(const char *path, const std::string &text) {
 }
 
 PrivateNetwork::PrivateNetwork(const QStringList &hostNames) {
-    const bool asRoot = geteuid() == 0;
     const char *step = nullptr;
-    if (!enterNamespaces(asRoot))
+    if (!enterNamespaces())
         step = "unshare of the network and mount namespaces";
     else if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
         step = "making the mounts private"; // so that the mounts below stay in this process
@@ -91,5 +79,5 @@ PrivateNetwork::PrivateNetwork(const QStringList &hostNames) {
     if (step)
         missing_ = QStringLiteral("no network of its own: %1: %2.")
                        .arg(QLatin1String(step), QString::fromLocal8Bit(std::strerror(error))) +
-                   remedy(error, asRoot);
+                   remedy(error);
 }
