@@ -89,8 +89,9 @@ private slots:
         Window1 &w = Window1::instance();
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
+        const QStringList before = rows(w.Results()); // and table 2 deals into its own lists
         Module1::MakeHand2();
-        const QStringList table2 = rows(w.Results2()), before = rows(w.Results());
+        const QStringList table2 = rows(w.Results2());
         if (key > 0)
             QTest::keyClick(&w, Qt::Key(key));
         else if (key == 0)
