@@ -109,8 +109,13 @@ void Window::ShowModal() {
         return;
     ++running_;
     if (windowModality() != Qt::ApplicationModal) {
-        // Modality takes effect when a window is shown, so show it anew.
+        // Modality takes effect when a window is shown, so show it anew. One the window manager
+        // has not mapped yet gets a new native window: withdrawn and mapped again before it was
+        // mapped, it at times stayed withdrawn, off the screen, while Qt took it for shown.
+        const bool mapped = testAttribute(Qt::WA_Mapped);
         hide();
+        if (!mapped)
+            destroy();
         setWindowModality(Qt::ApplicationModal);
     }
     Show();
