@@ -17,6 +17,26 @@ namespace fw {
 namespace {
 constexpr int smallestSide = 64;
 constexpr int largestSide = 32000;
+
+// The windows in the order they were last active, the latest first.
+QList<QPointer<Window>> &activationOrder() {
+    static QList<QPointer<Window>> order;
+    return order;
+}
+
+// Gives the keyboard to the window that should have it now, unless a window has it: the modal
+// window if one shows, else the open window that was active last.
+void activateNextWindow() {
+    QWidget *active = QApplication::activeWindow();
+    if (active && active->isVisible())
+        return;
+    QWidget *next = QApplication::activeModalWidget();
+    for (const QPointer<Window> &window : activationOrder())
+        if (!next && window && window->isVisible() && !window->isClosed())
+            next = window;
+    if (next)
+        next->activateWindow();
+}
 } // namespace
 
 Window::Window() : content_(new QWidget(this)) {
@@ -89,8 +109,13 @@ void Window::ShowModal() {
         return;
     ++running_;
     if (windowModality() != Qt::ApplicationModal) {
-        // Modality takes effect when a window is shown, so show it anew.
+        // Modality takes effect when a window is shown, so show it anew. One the window manager
+        // has not mapped yet gets a new native window: withdrawn and mapped again before it was
+        // mapped, it at times stayed withdrawn, off the screen, while Qt took it for shown.
+        const bool mapped = testAttribute(Qt::WA_Mapped);
         hide();
+        if (!mapped)
+            destroy();
         setWindowModality(Qt::ApplicationModal);
     }
     Show();
@@ -103,8 +128,24 @@ void Window::ShowModal() {
     deleteWhenIdle();
 }
 
+// A window that closes itself hands the keyboard on. A window manager does so only for a window
+// it had focused: one closed before it was mapped leaves the X focus on the window beneath, which
+// Qt left inactive as the focus came while a modal window blocked it, and then no window answers
+// the keyboard. Nothing is handed on when the user had gone to another program. Asked once the
+// caller has shown what it opens next.
 void Window::Close() {
+    const bool handOn = isVisible() && (isActiveWindow() || !activationOrder().contains(this));
     close();
+    if (handOn)
+        QMetaObject::invokeMethod(qApp, &activateNextWindow, Qt::QueuedConnection);
+}
+
+void Window::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        activationOrder().removeIf([this](const QPointer<Window> &w) { return !w || w == this; });
+        activationOrder().prepend(this);
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void Window::closeEvent(QCloseEvent *event) {

@@ -108,6 +108,7 @@ protected:
     void bindAction(QAbstractButton *button, std::function<void()> action);
 
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void deleteWhenIdle();

@@ -2,6 +2,7 @@
 #include "framework/ui/listboxview.h"
 #include "framework/ui/window.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QTest>
 #include <QTimer>
@@ -61,6 +62,20 @@ private slots:
         outer->ShowModal();
         QVERIFY(aliveAfterClose);
         QTRY_VERIFY2_WITH_TIMEOUT(outerAlive.isNull() && innerAlive.isNull(), "not deleted", 2000);
+    }
+
+    // A window that closes itself leaves active the window that was active last before it, also
+    // when it was modal and closed before it was ever active; with no window manager here, as
+    // under one that never mapped it, nothing else activates a window and the keyboard is lost.
+    void aWindowThatClosesItselfLeavesTheLastActiveOneActive() {
+        PlainWindow first, last;
+        QVERIFY(QTest::qWaitForWindowActive(&last));
+        first.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&first));
+        auto *modal = new PlainWindow;
+        QTimer::singleShot(0, modal, &fw::Window::Close);
+        modal->ShowModal();
+        QTRY_COMPARE(QApplication::activeWindow(), &first);
     }
 };
 
