@@ -13,7 +13,6 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/un.h>
-#include <sys/wait.h>
 
 using fw::HttpReplyFramer, fw::HTTPSocket;
 
@@ -72,24 +71,23 @@ private slots:
     void privateNetworksLookUpInTheirHostsFileAlone() {
         int told[2];
         QVERIFY(pipe(told) == 0);
-        const pid_t machine = fork(); // first of all, while this process has no other thread
-        if (machine == 0) {
+        if (fork() == 0) { // first of all, while this process has no other thread
             const PrivateNetwork own({});
-            const sockaddr_un at{AF_UNIX, "/run/nscd/socket"};
-            const int listening = socket(AF_UNIX, SOCK_STREAM, 0);
             QByteArray seen = own.missing().toUtf8();
+            const sockaddr_un at{AF_UNIX, "/run/nscd/socket"};
+            const int daemon = socket(AF_UNIX, SOCK_STREAM, 0);
             if (seen.isEmpty() && mount("none", "/run", "tmpfs", 0, nullptr) == 0 &&
                 mkdir("/run/nscd", 0755) == 0 &&
-                bind(listening, reinterpret_cast<const sockaddr *>(&at), sizeof at) == 0 &&
-                listen(listening, 8) == 0 && bindText("/etc/nsswitch.conf", "hosts: dns\n")) {
-                const pid_t daemon = fork();
-                if (daemon == 0)
-                    _exit(accept(listening, nullptr, nullptr) < 0 || write(told[1], "asked ", 6));
+                bind(daemon, reinterpret_cast<const sockaddr *>(&at), sizeof at) == 0 &&
+                listen(daemon, 8) == 0 && bindText("/etc/nsswitch.conf", "hosts: dns\n")) {
+                const pid_t asked = fork(); // the daemon, which says when it is asked
+                if (asked == 0)
+                    _exit(accept(daemon, nullptr, nullptr) < 0 || write(told[1], "asked ", 6));
                 const PrivateNetwork network({"orvane.example"});
                 seen =
                     network.missing().toUtf8() +
                     QHostInfo::fromName("orvane.example").addresses().value(0).toString().toUtf8();
-                kill(daemon, SIGKILL);
+                kill(asked, SIGKILL);
             }
             _exit(write(told[1], seen.data(), seen.size()) < 0);
         }
@@ -97,7 +95,6 @@ private slots:
         QFile answer;
         QVERIFY(answer.open(told[0], QIODevice::ReadOnly, QFile::AutoCloseHandle));
         QCOMPARE(answer.readAll(), "127.0.0.1");
-        waitpid(machine, nullptr, 0);
     }
 
     void framesTheReply_data() {

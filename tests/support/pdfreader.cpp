@@ -30,7 +30,7 @@ QList<PdfPage> readPdfPages(const QString &pdfPath) {
         } else if (xml.name() == QLatin1String("word") && !pages.isEmpty()) {
             PdfWord word{{}, number("xMin"), number("yMin"), number("xMax"), number("yMax")};
             word.text = xml.readElementText();
-            pages.last().words << word;
+            pages.last() << word;
         }
     }
     return pages;

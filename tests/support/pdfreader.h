@@ -13,8 +13,8 @@
 inline std::unique_ptr<fw::Graphics> pdfGraphics(const QString &path) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFileName(path);
-    printer->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, {},
-                                       QPageLayout::Point));
+    printer->setPageLayout(
+        QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, {}, QPageLayout::Point));
     return fw::printerGraphics(std::move(printer));
 }
 
@@ -26,9 +26,7 @@ struct PdfWord {
     double xMin, yMin, xMax, yMax;
 };
 
-struct PdfPage {
-    QList<PdfWord> words;
-};
+using PdfPage = QList<PdfWord>;
 
 // The pages and their words in the file's order; nothing, with a warning, when the tool fails.
 QList<PdfPage> readPdfPages(const QString &pdfPath);

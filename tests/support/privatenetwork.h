@@ -12,7 +12,8 @@
 // to make namespaces, becomes root of a user namespace of its own.
 // Make one as a global of the test program, so that it comes before any thread starts (the
 // kernel refuses otherwise). Where it cannot be made, missing() says what stopped it and how to
-// get it; the process then stays in the machine's network, so only tests that need none may run.
+// get it (a test that needs the network fails with it); the process then stays in the machine's
+// network, so only tests that need none may run.
 class PrivateNetwork {
 public:
     explicit PrivateNetwork(const QStringList &hostNames);
@@ -21,10 +22,6 @@ public:
 private:
     QString missing_;
 };
-
-// Fails the calling test function where its private network could not be made.
-#define REQUIRE_PRIVATE_NETWORK(network)                                                           \
-    QVERIFY2((network).missing().isEmpty(), qPrintable((network).missing()))
 
 // Shows text in place of the file at path, in this private network's mount namespace only.
 bool bindText(const char *path, const std::string &text);

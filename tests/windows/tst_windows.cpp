@@ -68,7 +68,7 @@ void trigger(fw::Window &window, const char *itemName) {
 void verifyPdfPage(const QString &pdf, const QList<Drawn> &strings, int size) {
     const QList<PdfPage> pages = readPdfPages(pdf);
     QCOMPARE(pages.size(), 1);
-    const QList<PdfWord> words = inReadingOrder(pages[0].words);
+    const QList<PdfWord> words = inReadingOrder(pages[0]);
     const QFontMetricsF metrics(fw::pageFont(u"Geneva"_s, size, true));
     qsizetype next = 0;
     for (const auto &[y, x, text] : strings) {
@@ -222,7 +222,7 @@ private slots:
         const QFontMetricsF arial(fw::pageFont(u"Arial"_s, 10, false));
         QStringList body;
         for (int page = 0; page < read.size(); ++page) {
-            QList<PdfWord> words = inReadingOrder(read[page].words), footer;
+            QList<PdfWord> words = inReadingOrder(read[page]), footer;
             while (!words.isEmpty() && words.last().yMax > 710)
                 footer.prepend(words.takeLast());
             QStringList texts;

@@ -2,8 +2,9 @@
 
 #include "engine/handtables.h"
 
-// The two hand tables with no window: the lists wired as the main window wires them (the clubs
-// lists set up once, the others at every sort request); a redraw has nothing to draw.
+// The two hand tables with no window, for the benchmarks: the lists wired as the main window
+// wires them (the clubs lists set up once, the others at every sort request); a redraw has
+// nothing to draw.
 class WiredHandTables : public HandTables {
 public:
     WiredHandTables() {
