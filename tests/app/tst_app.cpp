@@ -89,7 +89,7 @@ private slots:
         Window1 &w = Window1::instance();
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        const QStringList before = rows(w.Results()); // and table 2 deals into its own lists
+        const QStringList before = rows(w.Results()); // which the deal of table 2 leaves alone
         Module1::MakeHand2();
         const QStringList table2 = rows(w.Results2());
         if (key > 0)

@@ -7,10 +7,9 @@
 #include <QNetworkProxy>
 #include <QTcpSocket>
 #include <QTest>
-#include <arpa/inet.h>
 #include <csignal>
-#include <netdb.h>
 #include <sys/mount.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 
