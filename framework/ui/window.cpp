@@ -30,12 +30,11 @@ void activateNextWindow() {
     QWidget *active = QApplication::activeWindow();
     if (active && active->isVisible())
         return;
-    QWidget *next = QApplication::activeModalWidget();
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal->activateWindow();
     for (const QPointer<Window> &window : activationOrder())
-        if (!next && window && window->isVisible() && !window->isClosed())
-            next = window;
-    if (next)
-        next->activateWindow();
+        if (window && window->isVisible() && !window->isClosed())
+            return window->activateWindow();
 }
 } // namespace
 
