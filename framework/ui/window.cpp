@@ -2,6 +2,7 @@
 
 #include "framework/ui/application.h"
 #include "framework/ui/canvas.h"
+#include "framework/ui/keyboard.h"
 #include "framework/ui/menu.h"
 #include "framework/ui/menubarview.h"
 
@@ -24,11 +25,12 @@ QList<QPointer<Window>> &activationOrder() {
     return order;
 }
 
-// Gives the keyboard to the window that should have it now, unless a window has it: the modal
-// window if one shows, else the open window that was active last.
+// Gives the keyboard to the window that should have it now, unless a window has it or the
+// keyboard is with another program: the modal window if one shows, else the open window that was
+// active last.
 void activateNextWindow() {
     QWidget *active = QApplication::activeWindow();
-    if (active && active->isVisible())
+    if ((active && active->isVisible()) || !keyboardIsInThisProgram())
         return;
     if (QWidget *modal = QApplication::activeModalWidget())
         return modal->activateWindow();
@@ -130,7 +132,8 @@ void Window::ShowModal() {
 // A window that closes itself hands the keyboard on. A window manager does so only for a window
 // it had focused: one closed before it was mapped leaves the X focus on the window beneath, which
 // Qt left inactive as the focus came while a modal window blocked it, and then no window answers
-// the keyboard. Nothing is handed on when the user had gone to another program. Asked once the
+// the keyboard. Nothing is handed on unless the keyboard is in one of this program's windows: the
+// user may have gone to another program just before, which Qt does not know yet. Asked once the
 // caller has shown what it opens next.
 void Window::Close() {
     const bool handOn = isVisible() && (isActiveWindow() || !activationOrder().contains(this));
