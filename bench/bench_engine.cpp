@@ -1,5 +1,5 @@
 #include "engine/module1.h"
-#include "bench/wiredhandtables.h"
+#include "tests/support/wiredhandtables.h"
 
 #include <benchmark/benchmark.h>
 

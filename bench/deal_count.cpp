@@ -2,7 +2,7 @@
 // under callgrind with two values of N: the difference of the instruction counts,
 // divided by the difference of N, is the cost of one MakeHand.
 #include "engine/module1.h"
-#include "bench/wiredhandtables.h"
+#include "tests/support/wiredhandtables.h"
 
 #include <cstdlib>
 

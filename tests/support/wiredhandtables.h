@@ -2,9 +2,9 @@
 
 #include "engine/handtables.h"
 
-// The two hand tables with no window, for the benchmarks: the lists wired as the main window
-// wires them (the clubs lists set up once, the others at every sort request); a redraw has
-// nothing to draw.
+// The two hand tables with no window, for the engine's tests and the benchmarks: the lists wired
+// as the main window wires them (the clubs lists set up once, the others at every sort request);
+// a redraw has nothing to draw. Header only, so that what uses it needs no widgets.
 class WiredHandTables : public HandTables {
 public:
     WiredHandTables() {
