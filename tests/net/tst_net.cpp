@@ -8,10 +8,13 @@
 #include <QTcpSocket>
 #include <QTest>
 #include <csignal>
+#include <poll.h>
 #include <sys/mount.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 
 using fw::HttpReplyFramer, fw::HTTPSocket;
 
@@ -48,6 +51,12 @@ struct Outcomes : QStringList {
     }
 };
 
+// Writes text to a new file.
+bool writeText(const char *path, const QByteArray &text) {
+    QFile file(QString::fromLatin1(path));
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.flush();
+}
+
 // Runs then once the reply is complete and the connection let go, before the outcome is raised.
 void inTheGap(HTTPSocket &socket, const std::function<void()> &then) {
     QTcpSocket *connection = socket.findChild<QTcpSocket *>();
@@ -70,18 +79,24 @@ private slots:
     void privateNetworksLookUpInTheirHostsFileAlone() {
         int told[2];
         QVERIFY(pipe(told) == 0);
-        if (fork() == 0) { // first of all, while this process has no other thread
+        const pid_t machine = fork(); // first of all, while this process has no other thread
+        QVERIFY(machine >= 0);
+        if (machine == 0) {
             const PrivateNetwork own({});
             QByteArray seen = own.missing().toUtf8();
             const sockaddr_un at{AF_UNIX, "/run/nscd/socket"};
             const int daemon = socket(AF_UNIX, SOCK_STREAM, 0);
+            // The machine's own /run, with the daemon's socket and a name service of DNS alone.
             if (seen.isEmpty() && mount("none", "/run", "tmpfs", 0, nullptr) == 0 &&
                 mkdir("/run/nscd", 0755) == 0 &&
                 bind(daemon, reinterpret_cast<const sockaddr *>(&at), sizeof at) == 0 &&
-                listen(daemon, 8) == 0 && bindText("/etc/nsswitch.conf", "hosts: dns\n")) {
+                listen(daemon, 8) == 0 && writeText("/run/nsswitch.conf", "hosts: dns\n") &&
+                mount("/run/nsswitch.conf", "/etc/nsswitch.conf", nullptr, MS_BIND, nullptr) == 0) {
                 const pid_t asked = fork(); // the daemon, which says when it is asked
-                if (asked == 0)
+                if (asked == 0) {
+                    prctl(PR_SET_PDEATHSIG, SIGKILL); // it goes with the machine, however it ends
                     _exit(accept(daemon, nullptr, nullptr) < 0 || write(told[1], "asked ", 6));
+                }
                 const PrivateNetwork network({"orvane.example"});
                 seen =
                     network.missing().toUtf8() +
@@ -91,9 +106,24 @@ private slots:
             _exit(write(told[1], seen.data(), seen.size()) < 0);
         }
         close(told[1]);
-        QFile answer;
-        QVERIFY(answer.open(told[0], QIODevice::ReadOnly, QFile::AutoCloseHandle));
-        QCOMPARE(answer.readAll(), "127.0.0.1");
+        // What the machine tells, until it and its daemon are gone; a machine that hangs is
+        // stopped after 10 s rather than holding the test until CTest's timeout.
+        QByteArray answer;
+        char piece[256];
+        pollfd in{told[0], POLLIN, 0};
+        for (QDeadlineTimer bound(10000); poll(&in, 1, int(bound.remainingTime())) > 0;) {
+            const ssize_t n = read(told[0], piece, sizeof piece);
+            if (n <= 0)
+                break;
+            answer.append(piece, n);
+        }
+        close(told[0]);
+        kill(machine, SIGKILL); // nothing to a machine that has ended
+        int status = 0;
+        QCOMPARE(waitpid(machine, &status, 0), machine);
+        QVERIFY2(WIFEXITED(status), "the machine did not end within 10 s, or died");
+        QCOMPARE(WEXITSTATUS(status), 0);
+        QCOMPARE(answer, "127.0.0.1");
     }
 
     void framesTheReply_data() {

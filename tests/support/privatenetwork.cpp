@@ -34,8 +34,24 @@ bool bringLoopbackUp() {
     ifreq loopback{};
     std::strcpy(loopback.ifr_name, "lo");
     const int s = socket(AF_INET, SOCK_DGRAM, 0);
-    return s >= 0 && ioctl(s, SIOCGIFFLAGS, &loopback) == 0 &&
-           (loopback.ifr_flags |= IFF_UP, ioctl(s, SIOCSIFFLAGS, &loopback) == 0) && close(s) == 0;
+    if (s < 0)
+        return false;
+    const bool up = ioctl(s, SIOCGIFFLAGS, &loopback) == 0 &&
+                    (loopback.ifr_flags |= IFF_UP, ioctl(s, SIOCSIFFLAGS, &loopback) == 0);
+    const int error = errno; // what the caller reports, not what close may leave
+    close(s);
+    errno = error;
+    return up;
+}
+
+// Shows text in place of the file at path, in this mount namespace only. The text's file stays in
+// the private /run: a mount whose source was unlinked cannot be bound over again, as a private
+// network made inside this one does.
+bool bindText(const char *path, const std::string &text) {
+    char file[] = "/run/quillory-XXXXXX";
+    const int fd = mkstemp(file);
+    return fd >= 0 && close(fd) == 0 && writeTo(file, text) &&
+           mount(file, path, nullptr, MS_BIND, nullptr) == 0;
 }
 
 // What stood in the way, where the error tells, and how to get past it.
@@ -49,13 +65,6 @@ QString remedy(int error) {
 }
 
 } // namespace
-
-bool bindText(const char *path, const std::string &text) {
-    char file[] = "/run/quillory-XXXXXX";
-    const int fd = mkstemp(file);
-    return fd >= 0 && close(fd) == 0 && writeTo(file, text) &&
-           mount(file, path, nullptr, MS_BIND, nullptr) == 0;
-}
 
 PrivateNetwork::PrivateNetwork(const QStringList &hostNames) {
     const char *step = nullptr;
