@@ -1,9 +1,9 @@
 #include "framework/ui/keyboard.h"
 
 #include <QGuiApplication>
-#include <QSet>
 #include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -16,27 +16,18 @@ namespace fw {
 namespace {
 
 #if QT_CONFIG(xcb)
-template <typename Reply> using Owned = std::unique_ptr<Reply, decltype(&std::free)>;
-
-// Walks up from the window with the X input focus to the root, looking for one of ours. None
-// and PointerRoot (the keyboard follows the pointer) are nobody's window.
-bool inputFocusInOwnWindow(xcb_connection_t *connection) {
-    QSet<xcb_window_t> own;
-    for (QWindow *window : QGuiApplication::allWindows())
-        if (window->handle()) // never make a native window just to ask
-            own.insert(xcb_window_t(window->winId()));
-    const Owned<xcb_get_input_focus_reply_t> focus(
+// Whether the X input focus is on one of ours. None and PointerRoot (the keyboard follows the
+// pointer) are nobody's window; the program has no native windows within its windows.
+bool inputFocusOnOwnWindow(xcb_connection_t *connection) {
+    const std::unique_ptr<xcb_get_input_focus_reply_t, decltype(&std::free)> reply(
         xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr), &std::free);
-    xcb_window_t window = focus ? focus->focus : xcb_window_t(XCB_NONE);
-    while (window != XCB_NONE && window != XCB_INPUT_FOCUS_POINTER_ROOT) {
-        if (own.contains(window))
-            return true;
-        const Owned<xcb_query_tree_reply_t> tree(
-            xcb_query_tree_reply(connection, xcb_query_tree(connection, window), nullptr),
-            &std::free);
-        window = tree ? tree->parent : xcb_window_t(XCB_NONE); // the root's parent is None
-    }
-    return false;
+    if (!reply)
+        return false;
+    const QWindowList windows = QGuiApplication::allWindows();
+    return std::any_of(windows.begin(), windows.end(), [&](QWindow *window) {
+        // winId() would make a native window for one that has none.
+        return window->handle() && xcb_window_t(window->winId()) == reply->focus;
+    });
 }
 #endif
 
@@ -47,7 +38,7 @@ bool keyboardIsInThisProgram() {
     // Offered on every platform; only X's has a connection.
     if (auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
         if (xcb_connection_t *connection = x11->connection())
-            return inputFocusInOwnWindow(connection);
+            return inputFocusOnOwnWindow(connection);
 #endif
     return QGuiApplication::applicationState() == Qt::ApplicationActive;
 }

@@ -1,6 +1,7 @@
+#include "plainwindow.h"
+
 #include "framework/core/listbox.h"
 #include "framework/ui/listboxview.h"
-#include "framework/ui/window.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -8,18 +9,6 @@
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-class PlainWindow : public fw::Window {
-public:
-    PlainWindow() { construct(); }
-
-protected:
-    void Layout() override { setDesign(u"Plain"_s, 100, 80); }
-};
-
-} // namespace
 
 // What the program's windows take for granted of the framework beneath them.
 class UiFrameworkTest : public QObject {

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <memory>
+#include <xcb/xcb.h>
+
+class QSocketNotifier;
+
+// A window manager and another program on an X connection of their own, standing in for a
+// desktop where a test asks what the program does with the keyboard.
+//
+// As the window manager it claims the screen before the program connects, and it tells the
+// program that it activates windows on request (_NET_ACTIVE_WINDOW), as window managers do. It
+// maps the windows that the program shows, or holds them back, as a window manager that has not
+// got to them yet; it grants their moves and resizes; and it activates a window when asked,
+// keeping a list of those requests. Like openbox, it moves the focus through a window of its own
+// on the way, so that the window sees the focus come even when the X focus was on it already.
+//
+// As the other program it has a window of its own, which takes the keyboard as when the user
+// clicks it.
+class StandInDesktop {
+public:
+    // Connects to the display; missing() says what went wrong, if anything.
+    explicit StandInDesktop(const QByteArray &display);
+    ~StandInDesktop();
+    StandInDesktop(const StandInDesktop &) = delete;
+    StandInDesktop &operator=(const StandInDesktop &) = delete;
+
+    const QString &missing() const { return missing_; }
+    // Starts answering the program, on the event loop; needs the application object.
+    void serve();
+
+    // Whether windows that the program shows from now on stay unmapped.
+    void holdMaps(bool hold) { holdingMaps_ = hold; }
+    // The window manager gives the keyboard to window, as after the window above it closed.
+    void focus(xcb_window_t window);
+    // The other program takes the keyboard, as when the user clicks it.
+    void focusOtherProgram() { focus(otherProgram_); }
+    xcb_window_t otherProgram() const { return otherProgram_; }
+    // The window with the X input focus now, as the server says.
+    xcb_window_t inputFocus();
+    // The windows that the program asked to activate, in order.
+    QList<xcb_window_t> activationRequests;
+
+private:
+    void handleEvents();
+    void handle(const xcb_generic_event_t &event);
+    void activate(xcb_window_t window);
+    xcb_atom_t atom(const char *name);
+
+    xcb_connection_t *connection_ = nullptr;
+    xcb_window_t root_ = XCB_NONE;
+    xcb_window_t own_ = XCB_NONE;          // the window manager's window
+    xcb_window_t otherProgram_ = XCB_NONE; // the other program's window
+    xcb_atom_t activeWindow_ = XCB_NONE;
+    QSet<xcb_window_t> mapped_, activationPending_;
+    bool holdingMaps_ = false;
+    std::unique_ptr<QSocketNotifier> notifier_;
+    QString missing_;
+};
