@@ -93,11 +93,6 @@ xcb_window_t StandInDesktop::inputFocus() {
     return reply ? reply->focus : xcb_window_t(XCB_NONE);
 }
 
-void StandInDesktop::activate(xcb_window_t window) {
-    for (xcb_window_t focused : {own_, window})
-        xcb_set_input_focus(connection_, XCB_INPUT_FOCUS_POINTER_ROOT, focused, XCB_CURRENT_TIME);
-}
-
 void StandInDesktop::handleEvents() {
     while (xcb_generic_event_t *event = xcb_poll_for_event(connection_)) {
         handle(*event);
@@ -112,43 +107,15 @@ void StandInDesktop::handle(const xcb_generic_event_t &event) {
         if (!holdingMaps_)
             xcb_map_window(connection_, reinterpret_cast<const xcb_map_request_event_t &>(event).window);
         break;
-    case XCB_MAP_NOTIFY: {
-        const xcb_window_t window = reinterpret_cast<const xcb_map_notify_event_t &>(event).window;
-        mapped_.insert(window);
-        if (activationPending_.remove(window))
-            activate(window);
-        break;
-    }
-    case XCB_UNMAP_NOTIFY:
-        mapped_.remove(reinterpret_cast<const xcb_unmap_notify_event_t &>(event).window);
-        break;
-    case XCB_CONFIGURE_REQUEST: {
-        const auto &request = reinterpret_cast<const xcb_configure_request_event_t &>(event);
-        // The values go in the order of their bits in the mask.
-        const std::pair<uint16_t, uint32_t> fields[] = {
-            {XCB_CONFIG_WINDOW_X, uint32_t(request.x)},
-            {XCB_CONFIG_WINDOW_Y, uint32_t(request.y)},
-            {XCB_CONFIG_WINDOW_WIDTH, request.width},
-            {XCB_CONFIG_WINDOW_HEIGHT, request.height},
-            {XCB_CONFIG_WINDOW_BORDER_WIDTH, request.border_width},
-            {XCB_CONFIG_WINDOW_SIBLING, request.sibling},
-            {XCB_CONFIG_WINDOW_STACK_MODE, request.stack_mode}};
-        QList<uint32_t> values;
-        for (const auto &[bit, value] : fields)
-            if (request.value_mask & bit)
-                values << value;
-        xcb_configure_window(connection_, request.window, request.value_mask, values.constData());
-        break;
-    }
     case XCB_CLIENT_MESSAGE: {
         const auto &message = reinterpret_cast<const xcb_client_message_event_t &>(event);
         if (message.type != activeWindow_)
             break;
         activationRequests << message.window;
-        if (mapped_.contains(message.window))
-            activate(message.window);
-        else // once it is mapped; a program asks as it shows a window, before the map
-            activationPending_.insert(message.window);
+        // Qt asks only for a window on the screen; the focus passes through the stand-in's own.
+        for (xcb_window_t window : {own_, message.window})
+            xcb_set_input_focus(connection_, XCB_INPUT_FOCUS_POINTER_ROOT, window,
+                                XCB_CURRENT_TIME);
         break;
     }
     default:

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QSet>
 #include <QString>
 #include <memory>
 #include <xcb/xcb.h>
@@ -15,9 +14,9 @@ class QSocketNotifier;
 // As the window manager it claims the screen before the program connects, and it tells the
 // program that it activates windows on request (_NET_ACTIVE_WINDOW), as window managers do. It
 // maps the windows that the program shows, or holds them back, as a window manager that has not
-// got to them yet; it grants their moves and resizes; and it activates a window when asked,
-// keeping a list of those requests. Like openbox, it moves the focus through a window of its own
-// on the way, so that the window sees the focus come even when the X focus was on it already.
+// got to them yet; and it activates a window when asked, keeping a list of those requests. Like
+// openbox, it moves the focus through a window of its own on the way, so that the window sees
+// the focus come even when the X focus was on it already.
 //
 // As the other program it has a window of its own, which takes the keyboard as when the user
 // clicks it.
@@ -48,7 +47,6 @@ public:
 private:
     void handleEvents();
     void handle(const xcb_generic_event_t &event);
-    void activate(xcb_window_t window);
     xcb_atom_t atom(const char *name);
 
     xcb_connection_t *connection_ = nullptr;
@@ -56,7 +54,6 @@ private:
     xcb_window_t own_ = XCB_NONE;          // the window manager's window
     xcb_window_t otherProgram_ = XCB_NONE; // the other program's window
     xcb_atom_t activeWindow_ = XCB_NONE;
-    QSet<xcb_window_t> mapped_, activationPending_;
     bool holdingMaps_ = false;
     std::unique_ptr<QSocketNotifier> notifier_;
     QString missing_;
