@@ -12,12 +12,15 @@
 #include <QEventLoop>
 #include <QLayout>
 #include <QShortcut>
+#include <QTimer>
 
 namespace fw {
 
 namespace {
 constexpr int smallestSide = 64;
 constexpr int largestSide = 32000;
+// Longer than Qt's wait, under X, between a window's losing the focus and its report of it.
+constexpr int focusOutDeferral = 150;
 
 // The windows in the order they were last active, the latest first.
 QList<QPointer<Window>> &activationOrder() {
@@ -135,11 +138,20 @@ void Window::ShowModal() {
 // the keyboard. Nothing is handed on unless the keyboard is in one of this program's windows: the
 // user may have gone to another program just before, which Qt does not know yet. Asked once the
 // caller has shown what it opens next.
+//
+// Under X, Qt drops its active window some 100 ms after a window it took for active is gone, even
+// one that never had the X focus (a modal window that Qt activated on its own request before the
+// window manager got to it). A window activated meanwhile is dropped with it, while the X focus
+// stays where it was and no event comes to undo that: so the keyboard is handed on once more when
+// that time has passed.
 void Window::Close() {
     const bool handOn = isVisible() && (isActiveWindow() || !activationOrder().contains(this));
     close();
-    if (handOn)
-        QMetaObject::invokeMethod(qApp, &activateNextWindow, Qt::QueuedConnection);
+    if (!handOn)
+        return;
+    QMetaObject::invokeMethod(qApp, &activateNextWindow, Qt::QueuedConnection);
+    connect(this, &QObject::destroyed, qApp,
+            [] { QTimer::singleShot(focusOutDeferral, qApp, &activateNextWindow); });
 }
 
 void Window::changeEvent(QEvent *event) {

@@ -30,6 +30,7 @@ public:
 private slots:
     void init() {
         desktop_.holdMaps(false);
+        desktop_.holdActivations(false);
         main_ = std::make_unique<PlainWindow>();
         QVERIFY(QTest::qWaitForWindowActive(main_.get()));
         QTRY_COMPARE(desktop_.inputFocus(), xWindow(*main_)); // at times a little after Qt's word
@@ -37,26 +38,35 @@ private slots:
     }
     void cleanup() { main_.reset(); }
 
-    // The window manager focused the main window while a modal window, which it has not mapped
-    // yet, blocked it: Qt passed the focus on to the modal window, which could not take it, and
-    // no window is active. When the modal window closes, the main window asks for the keyboard.
-    void aModalWindowClosedBeforeItWasMappedHandsTheKeyboardBack() {
+    // The window manager focused the main window while a modal window blocked it, one that it
+    // has not mapped yet, or not focused yet: Qt passed the focus on to the modal window, which
+    // could not take it, and no key reaches the main window. When the modal window closes, the
+    // main window is active again, and stays so: Qt drops a window it took for active 100 ms after
+    // that window is gone, the modal one here when it activated it on its own request.
+    void aModalWindowClosedBeforeTheWindowManagerGotToItHandsTheKeyboardBack_data() {
+        QTest::addColumn<bool>("mapped");
+        QTest::newRow("not mapped") << false;
+        QTest::newRow("mapped, not focused") << true;
+    }
+    void aModalWindowClosedBeforeTheWindowManagerGotToItHandsTheKeyboardBack() {
+        QFETCH(bool, mapped);
         desktop_.focusOtherProgram(); // say, the window that opened the modal one
         QTRY_COMPARE(QApplication::activeWindow(), nullptr);
-        desktop_.holdMaps(true);
+        desktop_.holdMaps(!mapped);
+        desktop_.holdActivations(mapped);
         auto *modal = new PlainWindow;
-        bool noneActive = false; // then no key would be answered
+        bool mainInactive = false; // no key would be answered
         QTimer::singleShot(0, modal, [&] {
             desktop_.focus(xWindow(*main_)); // as when the window above the main one closes
             QTimer::singleShot(200, modal, [&] {
-                noneActive = !QApplication::activeWindow();
+                mainInactive = QApplication::activeWindow() != main_.get();
                 modal->Close();
             });
         });
         modal->ShowModal();
-        QVERIFY(noneActive);
-        QTRY_COMPARE(QApplication::activeWindow(), main_.get());
-        QCOMPARE(desktop_.activationRequests, QList{xWindow(*main_)});
+        QVERIFY(mainInactive);
+        QTest::qWait(400);
+        QCOMPARE(QApplication::activeWindow(), main_.get());
         QCOMPARE(desktop_.inputFocus(), xWindow(*main_));
     }
 

@@ -36,7 +36,7 @@ StandInDesktop::StandInDesktop(const QByteArray &display) {
     root_ = screen.root;
 
     // Only one client may redirect the root's children: being the window manager.
-    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT;
     if (Owned<xcb_generic_error_t> error(
             xcb_request_check(connection_, xcb_change_window_attributes_checked(
                                                connection_, root_, XCB_CW_EVENT_MASK, &mask)),
@@ -45,15 +45,15 @@ StandInDesktop::StandInDesktop(const QByteArray &display) {
         missing_ = QStringLiteral("another window manager runs on %1").arg(display);
         return;
     }
-    own_ = ownWindow(connection_, screen, -10, -10, 1, 1);
     otherProgram_ = ownWindow(connection_, screen, 700, 600, 200, 100);
 
     // What a program reads of its window manager when it connects.
     activeWindow_ = atom("_NET_ACTIVE_WINDOW");
     const xcb_atom_t check = atom("_NET_SUPPORTING_WM_CHECK");
-    for (xcb_window_t window : {root_, own_})
+    const xcb_window_t own = ownWindow(connection_, screen, -10, -10, 1, 1);
+    for (xcb_window_t window : {root_, own})
         xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, window, check, XCB_ATOM_WINDOW, 32,
-                            1, &own_);
+                            1, &own);
     xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, root_, atom("_NET_SUPPORTED"),
                         XCB_ATOM_ATOM, 32, 1, &activeWindow_);
     inputFocus(); // so that all of it is in place before the program connects
@@ -112,9 +112,8 @@ void StandInDesktop::handle(const xcb_generic_event_t &event) {
         if (message.type != activeWindow_)
             break;
         activationRequests << message.window;
-        // Qt asks only for a window on the screen; the focus passes through the stand-in's own.
-        for (xcb_window_t window : {own_, message.window})
-            xcb_set_input_focus(connection_, XCB_INPUT_FOCUS_POINTER_ROOT, window,
+        if (!holdingActivations_)
+            xcb_set_input_focus(connection_, XCB_INPUT_FOCUS_POINTER_ROOT, message.window,
                                 XCB_CURRENT_TIME);
         break;
     }

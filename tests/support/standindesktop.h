@@ -13,10 +13,10 @@ class QSocketNotifier;
 //
 // As the window manager it claims the screen before the program connects, and it tells the
 // program that it activates windows on request (_NET_ACTIVE_WINDOW), as window managers do. It
-// maps the windows that the program shows, or holds them back, as a window manager that has not
-// got to them yet; and it activates a window when asked, keeping a list of those requests. Like
-// openbox, it moves the focus through a window of its own on the way, so that the window sees
-// the focus come even when the X focus was on it already.
+// maps the windows that the program shows and activates a window when asked by giving it the
+// focus, keeping a list of those requests; either can be held back, as by a window manager that
+// has not got to them yet. Like fluxbox, it gives the focus straight to the window, so a window
+// that has the X focus already hears nothing.
 //
 // As the other program it has a window of its own, which takes the keyboard as when the user
 // clicks it.
@@ -32,8 +32,10 @@ public:
     // Starts answering the program, on the event loop; needs the application object.
     void serve();
 
-    // Whether windows that the program shows from now on stay unmapped.
+    // Whether windows that the program shows from now on stay unmapped, and whether requests to
+    // activate a window go unanswered, as by a window manager that has not got to them yet.
     void holdMaps(bool hold) { holdingMaps_ = hold; }
+    void holdActivations(bool hold) { holdingActivations_ = hold; }
     // The window manager gives the keyboard to window, as after the window above it closed.
     void focus(xcb_window_t window);
     // The other program takes the keyboard, as when the user clicks it.
@@ -51,10 +53,9 @@ private:
 
     xcb_connection_t *connection_ = nullptr;
     xcb_window_t root_ = XCB_NONE;
-    xcb_window_t own_ = XCB_NONE;          // the window manager's window
-    xcb_window_t otherProgram_ = XCB_NONE; // the other program's window
+    xcb_window_t otherProgram_ = XCB_NONE;
     xcb_atom_t activeWindow_ = XCB_NONE;
-    bool holdingMaps_ = false;
+    bool holdingMaps_ = false, holdingActivations_ = false;
     std::unique_ptr<QSocketNotifier> notifier_;
     QString missing_;
 };
