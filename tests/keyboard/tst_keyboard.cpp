@@ -89,7 +89,7 @@ private slots:
         } else {
             window->Close();
         }
-        QTest::qWait(300); // for any hand-on, queued, and the window manager's answer
+        QTest::qWait(400); // for any hand-on, both of them, and the window manager's answer
         QCOMPARE(desktop_.activationRequests, QList<xcb_window_t>());
         QCOMPARE(desktop_.inputFocus(), desktop_.otherProgram());
     }
@@ -105,7 +105,7 @@ private slots:
         desktop_.focusOtherProgram(); // no event of Qt's is handled until the test waits below
         QCOMPARE(QApplication::activeWindow(), window);
         window->Close();
-        QTest::qWait(300);
+        QTest::qWait(400);
         QCOMPARE(desktop_.activationRequests, QList<xcb_window_t>());
         QCOMPARE(desktop_.inputFocus(), desktop_.otherProgram());
     }
